@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Daubrix needs to build, test and run; quick when all are there.
+set -euo pipefail
+PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,88 @@
+#include "color/ColorConversion.h"
+
+namespace {
+
+constexpr float kDegreesToSector = 0.016666668f; // nearest float to 1/60, slightly above it
+
+int ChannelByte(float fraction)
+{
+    return int(double(fraction) * 255.0) & 0xFF;
+}
+
+RgbColor Pack(float red, float green, float blue)
+{
+    return MakeRgb(ChannelByte(red), ChannelByte(green), ChannelByte(blue));
+}
+
+} // namespace
+
+RgbColor HsvToRgb(int hue, float saturation, float value)
+{
+    if (saturation == 0.0f)
+        return Pack(value, value, value);
+    if (hue == 360)
+        hue = 0;
+    const float h = float(hue) * kDegreesToSector;
+    const int sector = int(h);
+    const float f = h - float(sector);
+    const float p = value * (1.0f - saturation);
+    const float q = value * (1.0f - saturation * f);
+    const float t = value * (1.0f - saturation * (1.0f - f));
+    switch (sector) {
+    case 0: return Pack(value, t, p);
+    case 1: return Pack(q, value, p);
+    case 2: return Pack(p, value, t);
+    case 3: return Pack(p, q, value);
+    case 4: return Pack(t, p, value);
+    default: return Pack(value, p, q);
+    }
+}
+
+HsvFractions RgbToHsv(int red, int green, int blue)
+{
+    const float r = ByteFraction(red & 0xFF);
+    const float g = ByteFraction(green & 0xFF);
+    const float b = ByteFraction(blue & 0xFF);
+    float max = r > g ? r : g;
+    if (b > max)
+        max = b;
+    float min = r < g ? r : g;
+    if (b < min)
+        min = b;
+
+    HsvFractions out;
+    out.value = max;
+    if (max == 0.0f)
+        return out;
+    const float delta = max - min;
+    out.saturation = delta / max;
+    if (out.saturation == 0.0f)
+        return out;
+
+    float sector;
+    if (r == max)
+        sector = (g - b) / delta;
+    else if (g == max)
+        sector = 2.0f + (b - r) / delta;
+    else
+        sector = 4.0f + (r - g) / delta;
+    out.hue = sector * 60.0f;
+    if (out.hue < 0.0f)
+        out.hue += 360.0f;
+    return out;
+}
+
+RgbColor HsvColorToRgb(const HsvColor& color)
+{
+    return HsvToRgb(color.hue, ByteFraction(color.saturation), ByteFraction(color.value));
+}
+
+HsvColor RgbToHsvColor(int red, int green, int blue)
+{
+    const HsvFractions f = RgbToHsv(red, green, blue);
+    HsvColor c;
+    c.hue = std::int16_t(f.hue);
+    c.saturation = std::uint8_t(f.saturation * 255.0f);
+    c.value = std::uint8_t(f.value * 255.0f);
+    return c;
+}

@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("Daubrix 1.01");
+    return 0;
+}
