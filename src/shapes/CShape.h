@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include "color/HsvColor.h"
+
+// One glob shape: a small bitmap whose top-left pixel colour is transparent, stamped in the
+// shape's current colour. A shape whose file could not be read has no bitmap and draws nothing.
+class CShape
+{
+public:
+    // name: the file name without folder (first character = family, third = size digit).
+    // bitmap: the file's pixels (any format; kept as RGB32), or a null image.
+    CShape(QString name, QImage bitmap);
+
+    const QString& Name() const { return m_name; }
+    bool HasBitmap() const { return !m_source.isNull(); }
+    int Width() const { return m_source.width(); }
+    int Height() const { return m_source.height(); }
+    const QImage& Source() const { return m_source; }
+
+    // Builds the mask, the coloured copy and the outline cursor image once; later calls
+    // do nothing and succeed. A shape without a bitmap prepares nothing and succeeds.
+    bool Prepare();
+    bool IsPrepared() const { return m_prepared; }
+
+    // Stamps the shape centred on (x, y) into an RGB32 image, clipped to the image, and
+    // returns the rectangle covered: (x - w/2, y - h/2, w, h). Empty rectangle without a bitmap.
+    QRect Draw(QImage& target, int x, int y) const;
+
+    // Repaints the coloured copy in hue/saturation/value, keeping the file's shading and
+    // leaving grey pixels grey. Does nothing before Prepare.
+    void Recolor(int hue, int saturation, int value);
+
+    // The coloured copy: shape pixels in colour, background pixels black.
+    const QImage& Colored() const { return m_colored; }
+
+    // Outline cursor, 32 x 32: image and mask as a cursor wants them (QBitmap-ready,
+    // Format_Mono, 1 = black in the image; 1 = opaque in the mask) and the hot spot.
+    const QImage& CursorImage() const { return m_cursorImage; }
+    const QImage& CursorMask() const { return m_cursorMask; }
+    QPoint CursorHotSpot() const { return m_cursorHotSpot; }
+
+    // The shape's own colour (what the Shapes window shows and new globs are drawn in).
+    HsvColor color{0, 255, 255};
+    bool recolorPending = true; // the coloured copy no longer shows the shape's own colour
+    bool activeSize = false;    // the one size of its family that the Shapes window shows
+
+private:
+    QString m_name;
+    QImage m_source;        // file pixels, RGB32
+    QImage m_colored;       // RGB32, background pixels black
+    QImage m_cursorImage;
+    QImage m_cursorMask;
+    QPoint m_cursorHotSpot;
+    bool m_prepared = false;
+    // Implementations are free to add precomputed data here (mask runs, per-pixel S/V, ...).
+};
