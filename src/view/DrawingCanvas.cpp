@@ -17,7 +17,7 @@ template <typename Drawn>
 bool ReplayGlobs(const CDaubrixDoc& doc, ShapeTable& shapes, QImage& image, int start, int end, Drawn&& drawn)
 {
     const std::vector<CGlob>& globs = doc.Globs();
-    ColorChangeCursor cursor(doc.ColorChanges(), start);
+    ColorChangeCursor cursor(doc.ColorChanges().Items(), start);
     for (int i = start; i < end; ++i) {
         const CGlob& glob = globs[size_t(i)];
         cursor.ApplyAt(i, [&](const CColorChange& c) {
@@ -111,7 +111,7 @@ void DrawingCanvas::RebuildUndoImage(bool linesMode, StatusSink* status)
 void DrawingCanvas::RegenerateFromUndo()
 {
     int position = 0;
-    if (undoBase != 0 && !m_doc.FindColorChange(undoBase, &position))
+    if (undoBase != 0 && !m_doc.FindColorChange(undoBase, position))
         ApplyPrecedingRecord(undoBase);
     replayFromUndo = true;
     pendingCount = historyPosition - undoBase;
@@ -196,7 +196,7 @@ PaintReport DrawingCanvas::Paint(const PaintRequest& request)
         report.copyAllAtEnd = true;
     replayFromUndo = refocus = lastPlacementSkipped = false;
     pendingCount = 0;
-    if (!m_doc.UndoImageValid()) {
+    if (!m_doc.IsUndoImageValid()) {
         CopyToUndoImage();
         m_doc.SetUndoImageValid(true);
     }

@@ -65,8 +65,11 @@ void DrawingHistory::TruncateHistory()
     Sections& sec = doc.CurrentSections();
     for (int i = 0; i < sec.count; ++i) {
         if (sec.boundaries[size_t(i)] > position) {
+            // Boundaries stay distinct: when the position already ends a section, the
+            // boundaries after it simply go.
+            const bool onBoundary = i > 0 && sec.boundaries[size_t(i - 1)] == position;
             sec.boundaries[size_t(i)] = position;
-            sec.count = i + 1;
+            sec.count = onBoundary ? i : i + 1;
             break;
         }
     }
