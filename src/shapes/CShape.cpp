@@ -149,9 +149,10 @@ QRect CShape::Draw(QImage& target, int x, int y) const
 {
     if (!HasBitmap() || !m_prepared)
         return QRect();
-    const int left = x - Width() / 2;
-    const int top = y - Height() / 2;
-    const QRect covered(left, top, Width(), Height());
+    // Worked out in 64 bits so that no position, however far off, overflows.
+    const qint64 left = qint64(x) - Width() / 2;
+    const qint64 top = qint64(y) - Height() / 2;
+    const QRect covered(int(left), int(top), Width(), Height());
     if (target.depth() != 32 || target.isNull())
         return covered;
     if (left >= 0 && top >= 0 && left + Width() <= target.width() && top + Height() <= target.height()) {
@@ -169,23 +170,24 @@ QRect CShape::Draw(QImage& target, int x, int y) const
     return covered;
 }
 
-void CShape::DrawClipped(QImage& target, int left, int top) const
+void CShape::DrawClipped(QImage& target, qint64 left, qint64 top) const
 {
     const int width = target.width();
     const int height = target.height();
     if (left >= width || top >= height || left + Width() <= 0 || top + Height() <= 0)
         return;
+    // From here on the glob overlaps the image, so every coordinate fits an int.
     uchar* bits = target.bits();
     const qsizetype stride = target.bytesPerLine();
     for (const Run& run : m_runs) {
-        const int ty = top + run.y;
+        const qint64 ty = top + run.y;
         if (ty < 0 || ty >= height)
             continue;
-        const int from = std::max(left + run.x, 0);
-        const int to = std::min(left + run.x + run.length, width);
+        const qint64 from = std::max<qint64>(left + run.x, 0);
+        const qint64 to = std::min<qint64>(left + run.x + run.length, width);
         if (from >= to)
             continue;
-        std::memcpy(bits + ty * stride + qsizetype(from) * 4,
+        std::memcpy(bits + ty * stride + from * 4,
                     reinterpret_cast<const QRgb*>(m_colored.constScanLine(run.y)) + (from - left),
                     size_t(to - from) * 4);
     }

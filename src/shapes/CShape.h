@@ -73,7 +73,7 @@ private:
     void BuildTones();
     void BuildCursor(QRgb background);
     bool IsShapePixel(int x, int y, QRgb background) const;
-    void DrawClipped(QImage& target, int left, int top) const;
+    void DrawClipped(QImage& target, qint64 left, qint64 top) const;
 
     std::vector<Run> m_runs;
     // Recolouring depends on each pixel's own saturation and value only; pixels sharing
