@@ -69,12 +69,12 @@ TEST(CShapeTest, GlobCoversItsRectangleAndKeepsBackgroundPixels)
     EXPECT_EQ(target, ReferenceDraw(Canvas(), shape, 10, 10));
 }
 
-TEST(CShapeTest, GlobsAtOrBeyondTheImageEdgeAreClipped)
+TEST(CShapeTest, RecolouredGlobsInsideAndAcrossTheImageEdge)
 {
     CShape shape(QStringLiteral("a_1.bmp"), NineBySeven());
     ASSERT_TRUE(shape.Prepare());
     shape.Recolor(200, 180, 230);
-    const QPoint places[] = {{0, 0}, {-3, -2}, {39, 29}, {42, 5}, {20, -4}, {20, 33}, {-19, 15}, {-100, -100}, {5000, 7}, {INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}};
+    const QPoint places[] = {{20, 15}, {4, 3}, {35, 26}, {0, 0}, {-3, -2}, {39, 29}, {42, 5}, {20, -4}, {20, 33}, {-19, 15}, {-100, -100}, {5000, 7}, {INT_MAX, INT_MIN}, {INT_MIN, INT_MAX}};
     for (const QPoint& p : places) {
         SCOPED_TRACE(testing::Message() << p.x() << "," << p.y());
         QImage target = Canvas();
