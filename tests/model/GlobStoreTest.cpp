@@ -241,6 +241,30 @@ TEST_F(GlobStoreTest, SnapshotSwapAndShapesUsed)
     EXPECT_EQ(doc.GlobCount() + doc.ColorChangeCount() + doc.SavedColorChanges().Count(), 0);
 }
 
+TEST_F(GlobStoreTest, ApplyingColourChangesRecoloursTheGlobsShape)
+{
+    ASSERT_TRUE(shapes.PrepareAll());
+    AddShapes({0, 1});
+    SetChanges({{0, 0, 255, 255}, {1, 120, 255, 255}, {5, 240, 255, 255}});
+    auto pixel = [this](int shape) { return shapes.Shape(shape).Colored().pixel(2, 1); };
+    const QRgb shape0 = pixel(0);
+    const QRgb shape1 = pixel(1);
+
+    doc.ApplyColorChangeRecord(2); // glob 5 does not exist: nothing happens
+    doc.ApplyColorChangeRecord(9);
+    EXPECT_EQ(pixel(0), shape0);
+    EXPECT_EQ(pixel(1), shape1);
+
+    doc.ApplyColorChangesAt(1);
+    const QRgb green = pixel(1);
+    EXPECT_NE(green, shape1);
+    EXPECT_EQ(pixel(0), shape0);
+    SetChanges({{1, 240, 255, 255}});
+    doc.ApplyColorChangeRecord(1);
+    EXPECT_NE(pixel(1), green);
+    EXPECT_EQ(pixel(0), shape0);
+}
+
 TEST_F(GlobStoreTest, OutOfMemoryKeepsListsAndSaysSo)
 {
     AddShapes({0});
