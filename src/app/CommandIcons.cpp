@@ -128,3 +128,30 @@ QImage CommandIcons::Paint(CommandIcon icon, int side)
     }
     return image;
 }
+
+QImage CommandIcons::PaintProgramIcon(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(side / 16.0, side / 16.0);
+    painter.setPen(Ink(0.6));
+    painter.setBrush(QColor(30, 30, 40));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    const struct
+    {
+        QPointF centre;
+        qreal radius;
+        QColor colour;
+    } globs[] = {{{6, 6}, 3.6, QColor(235, 70, 60)},
+                 {{10.5, 7}, 3.0, QColor(250, 200, 50)},
+                 {{7.5, 11}, 3.2, QColor(60, 170, 230)},
+                 {{11.5, 11.5}, 2.0, QColor(110, 210, 90)}};
+    painter.setPen(Qt::NoPen);
+    for (const auto& glob : globs) {
+        painter.setBrush(glob.colour);
+        painter.drawEllipse(glob.centre, glob.radius, glob.radius);
+    }
+    return image;
+}

@@ -10,4 +10,7 @@ namespace CommandIcons
 {
 // A transparent ARGB image of side x side pixels; a null image for CommandIcon::None.
 QImage Paint(CommandIcon icon, int side);
+
+// The program's own picture: a few overlapping globs of colour.
+QImage PaintProgramIcon(int side);
 } // namespace CommandIcons

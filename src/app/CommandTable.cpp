@@ -42,8 +42,6 @@ const CommandInfo kCommands[] = {
      "Cascade Windows", CommandIcon::None, P},
     {WindowTile, "&Tile", "", "Arrange drawing windows as non-overlapping tiles",
      "Tile Windows", CommandIcon::None, P},
-    {WindowArrange, "&Arrange Icons", "", "Arrange minimised drawing windows",
-     "Arrange Icons", CommandIcon::None, P},
     {TipOfTheDay, "Ti&p of the Day...", "", "Displays a Tip of the Day.", "Tip of the Day",
      CommandIcon::Tip, P},
     {HelpTopics, "&Help Topics", "F1", "List Help topics", "Help Topics", CommandIcon::None, P},
@@ -98,7 +96,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             {"&Drawing", {DrawingInfo}},
             {"&Image", {}},
             {"&Colors", {}},
-            {"&Window", {WindowCascade, WindowTile, WindowArrange}},
+            {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};
 }
 

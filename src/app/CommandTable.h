@@ -20,7 +20,6 @@ constexpr int FileSave = 57603;
 constexpr int FileSaveAs = 57604;
 constexpr int PrintSetup = 57606;
 constexpr int RecentFile = 57616; // placeholder row where the recent files are listed
-constexpr int WindowArrange = 57649;
 constexpr int WindowCascade = 57650;
 constexpr int WindowTile = 57651;
 constexpr int About = 57664;
