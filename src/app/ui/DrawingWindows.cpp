@@ -146,8 +146,8 @@ bool DrawingWindows::MayClose(DocumentManager::Drawing& drawing)
 {
     if (!drawing.modified)
         return true;
-    const ShellMessage question{QStringLiteral("Save changes to %1?").arg(drawing.title),
-                                ShellMessage::Icon::Warning};
+    const UserMessage question{QStringLiteral("Save changes to %1?").arg(drawing.title),
+                                MessageIcon::Warning};
     switch (ShellMessageBox::Show(&m_frame, question, ShellMessageBox::Buttons::YesNoCancel)) {
     case ShellMessageBox::Answer::Yes: return SaveDrawing(drawing);
     case ShellMessageBox::Answer::No: return true;
@@ -157,5 +157,5 @@ bool DrawingWindows::MayClose(DocumentManager::Drawing& drawing)
 
 void DrawingWindows::ShowError(const QString& text)
 {
-    ShellMessageBox::Show(&m_frame, {text, ShellMessage::Icon::Warning});
+    ShellMessageBox::Show(&m_frame, {text, MessageIcon::Warning});
 }

@@ -11,7 +11,8 @@
 #include <QUrl>
 
 #include "ShellFixture.h"
-#include "app/BasicDrawingDocument.h"
+#include "app/DaubrixDrawingDocument.h"
+#include "shapes/ShapeTable.h"
 #include "app/CommandTable.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CMainFrame.h"
@@ -24,7 +25,9 @@ class MainFrameTest : public ShellFixture
 {
 protected:
     AppSettings settings;
-    DocumentManager documents{[] { return std::make_unique<BasicDrawingDocument>(); }};
+    ShapeTable shapes;
+    DocumentManager documents{
+        [this] { return std::make_unique<DaubrixDrawingDocument>(shapes, false, MessageSink()); }};
     NewDrawingChoice lastNew;
     std::vector<QString> modals;
     std::unique_ptr<CMainFrame> frame;
