@@ -127,6 +127,7 @@ CChildFrame& DrawingWindows::AddWindow(DocumentManager::Drawing& drawing)
     const FrameContext::ViewParts view = m_context.makeView(drawing);
     auto* child = new CChildFrame(view.widget, *view.port);
     child->setProperty(kDrawingProperty, QVariant::fromValue<void*>(&drawing));
+    child->setWindowIcon(m_frame.windowIcon());
     child->SetCloseCheck([this, &drawing] { return MayClose(drawing); });
     DocumentManager* documents = &m_context.documents;
     // The view goes with the window's children, before its drawing is let go here.
