@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include <QString>
 
@@ -10,6 +11,12 @@ enum class MessageIcon { None, Information, Warning, Critical };
 
 struct UserMessage
 {
+    UserMessage() = default;
+    UserMessage(QString text_, MessageIcon icon_ = MessageIcon::None, QString title_ = {})
+        : text(std::move(text_)), icon(icon_), title(std::move(title_))
+    {
+    }
+
     QString text;
     MessageIcon icon = MessageIcon::None;
     QString title; // empty: the program's own caption
