@@ -1,7 +1,13 @@
-#include <cstdio>
+#include <QCoreApplication>
+#include <QFileInfo>
 
-int main()
+#include "app/HeadlessCommands.h"
+
+int main(int argc, char** argv)
 {
-    std::puts("Daubrix 1.01");
-    return 0;
+    QCoreApplication application(argc, argv);
+    const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() + QLatin1Char('/');
+    if (auto rc = RunHeadlessCommand(application.arguments().mid(1), folder))
+        return *rc;
+    return RunHeadlessCommand({QStringLiteral("--help")}, folder).value_or(0);
 }

@@ -85,5 +85,5 @@ void CDaubrixDoc::TakeBackground(DrawingContents& contents)
 void CDaubrixDoc::Tell(const char* text) const
 {
     if (Report())
-        Report()({QString::fromLatin1(text), MessageIcon::None});
+        Report()({QString::fromLatin1(text), MessageIcon::None, {}});
 }

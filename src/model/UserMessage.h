@@ -12,6 +12,7 @@ struct UserMessage
 {
     QString text;
     MessageIcon icon = MessageIcon::None;
+    QString title; // empty: the program's own caption
 };
 
 using MessageSink = std::function<void(const UserMessage&)>;
