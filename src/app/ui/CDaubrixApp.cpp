@@ -7,6 +7,8 @@
 #include <QSettings>
 
 #include "app/DaubrixDrawingDocument.h"
+#include "app/DrawingModeSettings.h"
+#include "view/ui/CDaubrixView.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/ui/CFewColorsDlg.h"
@@ -75,6 +77,8 @@ QString CDaubrixApp::ShapeCursorsText()
 
 bool CDaubrixApp::Start()
 {
+    if (const auto seed = SeedOption(m_hooks.arguments))
+        m_random.Seed(*seed);
     m_programFolder = m_hooks.programFolder.isEmpty()
                           ? ProgramFolder::Locate(QCoreApplication::applicationFilePath())
                           : m_hooks.programFolder;
@@ -110,12 +114,17 @@ void CDaubrixApp::ReadSettings()
     m_settings.Read(store, ScreenSize());
     m_documents.Recent().Read(store);
     m_settingsRead = true;
+    ModesFromSettings(m_settings, m_modes, m_drift);
+    for (AutoChannel channel : {AutoChannel::Hue, AutoChannel::Saturation, AutoChannel::Value})
+        m_drift.StartAutoChange(channel, m_shapes.Current().color, m_random);
 }
 
 void CDaubrixApp::CreateFrame()
 {
     FrameContext context{m_settings, m_documents, m_lastNewDrawing, m_programFolder, {}, {}, {}, {}};
     context.makeView = m_hooks.makeView;
+    if (!context.makeView)
+        context.makeView = [this](DocumentManager::Drawing& drawing) { return MakeDrawingView(drawing); };
     context.runModal = m_hooks.runModal;
     m_frame = std::make_unique<CMainFrame>(std::move(context));
     m_settings.KeepMainWindowOnScreen(ScreenSize());
@@ -159,6 +168,25 @@ void CDaubrixApp::Exit()
     if (m_doNotSave || !m_settingsRead)
         return;
     QSettings store = Store();
+    ModesToSettings(m_modes, m_drift, m_settings);
     m_settings.Write(store);
     m_documents.Recent().Write(store);
+}
+
+DrawingTools CDaubrixApp::Tools()
+{
+    return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr};
+}
+
+FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& drawing)
+{
+    auto& document = static_cast<DaubrixDrawingDocument&>(*drawing.document);
+    auto* view = new CDaubrixView(document.Doc(), Tools());
+    document.SetViewHost(&view->BackgroundStore());
+    QObject::connect(view, &QObject::destroyed, [&document] { document.SetViewHost(nullptr); });
+    QObject::connect(view, &CDaubrixView::DrawingChanged, [this, &drawing] {
+        if (m_frame)
+            m_frame->Drawings().SetModified(drawing, true);
+    });
+    return {view, view};
 }

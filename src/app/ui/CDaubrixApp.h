@@ -9,7 +9,10 @@
 #include "app/DocumentManager.h"
 #include "app/NewDrawingChoice.h"
 #include "app/ui/FrameContext.h"
+#include "color/AutoChange.h"
 #include "color/RandomGenerator.h"
+#include "view/DrawingModes.h"
+#include "view/DrawingTools.h"
 #include "shapes/ShapeTable.h"
 
 class QDialog;
@@ -45,6 +48,9 @@ public:
     DocumentManager& Documents() { return m_documents; }
     const QString& ProgramFolder() const { return m_programFolder; }
     RandomGenerator& Random() { return m_random; }
+    DrawingModes& Modes() { return m_modes; }
+    AutoChangeState& Drift() { return m_drift; }
+    DrawingTools Tools();
     ShapeTable& Shapes() { return m_shapes; }
     bool LowColor() const { return m_lowColor; }
     bool Loading() const { return m_loading; }
@@ -59,12 +65,15 @@ private:
     void CheckDisplay();
     void OfferTip();
     void OpenCommandLineDrawing();
+    FrameContext::ViewParts MakeDrawingView(DocumentManager::Drawing& drawing);
 
     StartupHooks m_hooks;
     RandomGenerator m_random; // seeded with the time
     QString m_programFolder;
     ShapeTable m_shapes;
     AppSettings m_settings;
+    DrawingModes m_modes;
+    AutoChangeState m_drift;
     DocumentManager m_documents;
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;

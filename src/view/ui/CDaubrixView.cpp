@@ -1,0 +1,209 @@
+#include "view/ui/CDaubrixView.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "model/CDaubrixDoc.h"
+#include "view/DrawingModes.h"
+#include "view/StatusSink.h"
+
+namespace {
+
+PointerModifiers Modifiers(Qt::KeyboardModifiers m)
+{
+    return PointerModifiers{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier)};
+}
+
+QRect Bounds(const std::vector<QLine>& lines)
+{
+    QRect r;
+    for (const QLine& l : lines)
+        r |= QRect(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1);
+    return r;
+}
+
+} // namespace
+
+CDaubrixView::CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget* parent)
+    : QAbstractScrollArea(parent), m_session(doc, tools), m_background(m_session.canvas)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::CrossCursor);
+    m_session.invalidate = [this] { ScheduleRefresh(); };
+    m_session.InitialUpdate();
+    UpdateScrollRange();
+}
+
+QSize CDaubrixView::DrawingSize() const
+{
+    return QSize(m_session.doc.DrawingWidth(), m_session.doc.DrawingHeight());
+}
+
+QSize CDaubrixView::sizeHint() const { return DrawingSize(); }
+
+void CDaubrixView::SetDrawingOffset(QPoint offset)
+{
+    m_offset = offset;
+    UpdateScrollRange();
+    viewport()->update();
+}
+
+QPoint CDaubrixView::Origin() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()) + m_offset;
+}
+
+QPoint CDaubrixView::ToDrawing(QPoint window) const { return window + Origin(); }
+
+void CDaubrixView::UpdateScrollRange()
+{
+    const QSize drawing = DrawingSize();
+    const QSize shown = viewport()->size();
+    horizontalScrollBar()->setRange(0, m_offset.x() < 0 ? 0 : qMax(0, drawing.width() - shown.width()));
+    verticalScrollBar()->setRange(0, m_offset.y() < 0 ? 0 : qMax(0, drawing.height() - shown.height()));
+    horizontalScrollBar()->setPageStep(shown.width());
+    verticalScrollBar()->setPageStep(shown.height());
+    horizontalScrollBar()->setSingleStep(16);
+    verticalScrollBar()->setSingleStep(16);
+}
+
+void CDaubrixView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRange();
+}
+
+void CDaubrixView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CDaubrixView::ScheduleRefresh()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_refreshQueued)
+            Refresh();
+    });
+}
+
+void CDaubrixView::Refresh()
+{
+    m_refreshQueued = false;
+    PaintRequest request;
+    request.linesMode = m_session.tools.modes.lines;
+    request.reactivated = std::exchange(m_reactivated, false);
+    request.status = m_status;
+    const PaintReport report = m_session.canvas.Paint(request);
+    if (report.copyAllAtStart || report.copyAllAtEnd)
+        viewport()->update();
+    else
+        for (const QRect& r : report.globRects)
+            UpdateDrawingRect(r);
+    if (m_session.strokes.RubberBandStale()) {
+        m_session.strokes.RubberBandRedrawn();
+        UpdateRubberBand();
+    }
+}
+
+void CDaubrixView::Regenerate()
+{
+    m_session.canvas.Regenerate();
+    Refresh();
+}
+
+void CDaubrixView::UpdateDrawingRect(const QRect& drawingRect)
+{
+    viewport()->update(drawingRect.translated(-Origin()));
+}
+
+void CDaubrixView::UpdateRubberBand()
+{
+    const QRect now = Bounds(m_session.strokes.RubberBandLines());
+    UpdateDrawingRect(m_bandBounds | now);
+    m_bandBounds = now;
+}
+
+void CDaubrixView::paintEvent(QPaintEvent* event)
+{
+    if (m_session.canvas.firstPaint)
+        Refresh();
+    QPainter painter(viewport());
+    const QRect exposed = event->rect();
+    const QImage& image = m_session.canvas.DrawingImage();
+    const QRect source = exposed.translated(Origin()) & image.rect();
+    if (!source.isEmpty())
+        painter.drawImage(source.topLeft() - Origin(), image, source);
+    PaintMargins(painter, exposed);
+    PaintRubberBand(painter);
+}
+
+void CDaubrixView::PaintMargins(QPainter& painter, const QRect& exposed)
+{
+    QRegion margins(exposed);
+    margins -= QRect(-Origin(), DrawingSize());
+    if (margins.isEmpty())
+        return;
+    const QColor colour = m_offset.x() < 0 || m_offset.y() < 0 ? palette().color(QPalette::Dark)
+                                                               : palette().color(QPalette::Window);
+    for (const QRect& r : margins)
+        painter.fillRect(r, colour);
+}
+
+void CDaubrixView::PaintRubberBand(QPainter& painter)
+{
+    const std::vector<QLine> lines = m_session.strokes.RubberBandLines();
+    if (lines.empty())
+        return;
+    // Inverting the pixels under the band keeps it visible on any colour, as an XOR band would.
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.translate(-Origin());
+    for (const QLine& l : lines)
+        painter.drawLine(l);
+}
+
+void CDaubrixView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mousePressEvent(event);
+    m_session.strokes.Press(ToDrawing(event->position().toPoint()), Modifiers(event->modifiers()));
+    Refresh();
+    emit DrawingChanged();
+}
+
+void CDaubrixView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = ToDrawing(event->position().toPoint());
+    if (m_session.strokes.InStroke()) {
+        m_session.strokes.Move(p, Modifiers(event->modifiers()));
+        Refresh();
+    } else if (m_session.tools.modes.lines) {
+        m_session.strokes.Move(p, Modifiers(event->modifiers()));
+        UpdateRubberBand();
+    }
+}
+
+void CDaubrixView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QAbstractScrollArea::mouseReleaseEvent(event);
+    m_session.strokes.Release();
+    Refresh();
+}
+
+void CDaubrixView::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    m_session.history.RefreshHistorySlider();
+    m_session.canvas.refocus = true;
+    emit FocusGained(this);
+}

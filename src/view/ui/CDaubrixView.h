@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+
+#include "app/ui/DrawingViewPort.h"
+#include "view/CanvasBackgroundHost.h"
+#include "view/DrawingSession.h"
+
+class StatusSink;
+
+// The window of one drawing: shows the canvas, turns mouse events into strokes and draws
+// the Lines rubber band over the picture. All drawing state lives in the session.
+class CDaubrixView final : public QAbstractScrollArea, public DrawingViewPort
+{
+    Q_OBJECT
+
+public:
+    CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget* parent = nullptr);
+
+    DrawingSession& Session() { return m_session; }
+    BackgroundHost& BackgroundStore() { return m_background; }
+    void SetStatusSink(StatusSink* status) { m_status = status; }
+    // The program became the active application again: the next paint copies everything.
+    void SetReactivated() { m_reactivated = true; }
+
+    QSize DrawingSize() const override;
+    QPoint DrawingOffset() const override { return m_offset; }
+    void SetDrawingOffset(QPoint offset) override;
+    QSize sizeHint() const override;
+
+    // Replays what is pending and repaints just what changed.
+    void Refresh();
+    void Regenerate();
+    // Window point to drawing coordinates (scrolling and the centring offset applied).
+    QPoint ToDrawing(QPoint window) const;
+
+signals:
+    void DrawingChanged(); // a stroke, Undo or Clear changed the drawing: it is now modified
+    void FocusGained(CDaubrixView* view);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void UpdateScrollRange();
+    QPoint Origin() const; // drawing point shown at the viewport's top-left
+    void ScheduleRefresh();
+    void UpdateDrawingRect(const QRect& drawingRect);
+    void UpdateRubberBand();
+    void PaintMargins(QPainter& painter, const QRect& exposed);
+    void PaintRubberBand(QPainter& painter);
+
+    DrawingSession m_session;
+    CanvasBackgroundHost m_background;
+    StatusSink* m_status = nullptr;
+    QPoint m_offset;
+    QRect m_bandBounds;
+    bool m_refreshQueued = false;
+    bool m_reactivated = false;
+};
