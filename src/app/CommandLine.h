@@ -11,3 +11,6 @@ std::optional<int> RunCommandLineMode(int argc, char** argv);
 // The drawing the GUI opens at start-up: the first argument that is not an option, or empty
 // (no drawing opens). arguments excludes the program name.
 QString DrawingToOpen(const QStringList& arguments);
+
+// The --seed N option, when given: makes the program's random choices repeatable.
+std::optional<quint32> SeedOption(const QStringList& arguments);

@@ -2,17 +2,10 @@
 
 #include <QString>
 
+#include "model/UserMessage.h"
+
 #include <utility>
 
-// How a message about a picture file is shown: stop sign, exclamation mark, information or
-// a plain box.
-enum class MessageIcon
-{
-    None,
-    Stop,
-    Exclamation,
-    Information,
-};
 
 // The outcome of reading or writing a picture. A failure carries the text the caller shows
 // once; an empty message means the failure is silent (or the caller adds its own text).

@@ -85,11 +85,11 @@ ImageStatus StatusOf(Outcome outcome, const JpegErrorManager& err)
     case Outcome::Done:
         return ImageStatus::Success();
     case Outcome::TooLarge:
-        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Stop);
+        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Critical);
     case Outcome::LibraryError:
         break;
     }
-    return ImageStatus::Failure(QString::fromLocal8Bit(err.message), MessageIcon::Stop, kJpegErrorTitle);
+    return ImageStatus::Failure(QString::fromLocal8Bit(err.message), MessageIcon::Critical, kJpegErrorTitle);
 }
 
 void ReadRows(jpeg_decompress_struct& info, QImage& image)
@@ -239,9 +239,9 @@ ImageStatus ReadJpegFile(const QString& path, QImage& image)
     image = QImage();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return ImageStatus::Failure(kCantOpenFileText, MessageIcon::Stop);
+        return ImageStatus::Failure(kCantOpenFileText, MessageIcon::Critical);
     if (file.size() > kMaxJpegFileBytes)
-        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Stop);
+        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Critical);
     // Mapping spares a copy of the file; devices that cannot be mapped are read instead.
     const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
     const QByteArray bytes = mapped

@@ -31,10 +31,10 @@ ImageStatus ReadBmpFile(const QString& path, QImage& picture)
     QImageReader reader(path, "bmp");
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Stop);
+        return ImageStatus::Failure(kPictureTooLargeText, MessageIcon::Critical);
     const QImage read = reader.read();
     if (read.isNull())
-        return ImageStatus::Failure({}, MessageIcon::Stop);
+        return ImageStatus::Failure({}, MessageIcon::Critical);
     picture = read.convertToFormat(QImage::Format_RGB32);
     return ImageStatus::Success();
 }

@@ -1,5 +1,8 @@
 #include "model/CDaubrixDoc.h"
 
+#include <cstdint>
+#include <new>
+
 #include "model/BackgroundHost.h"
 #include "model/DrawingContents.h"
 #include "model/DrawingFileReader.h"
@@ -9,6 +12,7 @@
 namespace {
 const char* const kBadFormat = "Unexpected file format.";
 const char* const kSaveFailed = "Failed to save document.";
+const char* const kOpenFailed = "Failed to open document.";
 } // namespace
 
 bool CDaubrixDoc::NewDrawing(int width, int height)
@@ -28,9 +32,12 @@ FileStatus CDaubrixDoc::Serialize(DocumentArchive& archive)
 FileStatus CDaubrixDoc::Store(QByteArray& bytes)
 {
     const QByteArray jpeg = BackgroundForSaving();
-    if (!DrawingFileWriter::Write(*this, jpeg, bytes))
-        return {false, QString::fromLatin1(kSaveFailed)};
-    return {};
+    try {
+        if (DrawingFileWriter::Write(*this, jpeg, bytes))
+            return {};
+    } catch (const std::bad_alloc&) {
+    }
+    return {false, QString::fromLatin1(kSaveFailed)};
 }
 
 // Settled before anything is written, so that a picture that cannot be made still leaves
@@ -40,7 +47,7 @@ QByteArray CDaubrixDoc::BackgroundForSaving()
     if (!m_host || !m_backgroundImage)
         return {};
     QByteArray jpeg = m_host->EncodeBackgroundJpeg();
-    if (jpeg.isEmpty()) {
+    if (jpeg.isEmpty() || jpeg.size() > qsizetype(UINT32_MAX)) {
         Tell("Error saving background image (mem)");
         m_backgroundImage = false;
     }
@@ -55,8 +62,12 @@ FileStatus CDaubrixDoc::Load(const QByteArray& bytes)
     else if (m_lowColor)
         background = BackgroundReading::Skip;
     DrawingContents contents;
-    if (!DrawingFileReader(Shapes().Count(), background).Read(bytes, contents))
-        return {false, QString::fromLatin1(kBadFormat)};
+    try {
+        if (!DrawingFileReader(Shapes().Count(), background).Read(bytes, contents))
+            return {false, QString::fromLatin1(kBadFormat)};
+    } catch (const std::bad_alloc&) {
+        return {false, QString::fromLatin1(kOpenFailed)};
+    }
     TakeContents(contents);
     TakeBackground(contents);
     MarkShapesUsed(0, GlobCount());
@@ -85,5 +96,5 @@ void CDaubrixDoc::TakeBackground(DrawingContents& contents)
 void CDaubrixDoc::Tell(const char* text) const
 {
     if (Report())
-        Report()({QString::fromLatin1(text), MessageIcon::None});
+        Report()({QString::fromLatin1(text), MessageIcon::None, {}});
 }

@@ -10,7 +10,9 @@ bool GlobStore::AddGlob(int x, int y)
     if (!m_globs.empty())
         return InsideMargin(x, y) && AppendGlob(x, y);
     // The first glob brings its colour; if the glob cannot be stored, neither is the colour.
-    ColorChangeList before = m_changes;
+    ColorChangeList before;
+    if (!m_guard.Run([&] { before = m_changes; }))
+        return false;
     if (!SetColorChange(-1, ShapeColor(CurrentShape())) || !InsideMargin(x, y))
         return false;
     if (AppendGlob(x, y))

@@ -1,7 +1,5 @@
 #include "model/ObjectArchiveReader.h"
 
-#include <cstring>
-
 #include "model/ByteReader.h"
 
 namespace {

@@ -23,7 +23,7 @@ public:
             return true;
         } catch (const std::bad_alloc&) {
             if (report)
-                report({QStringLiteral("Out of Memory"), MessageIcon::Critical});
+                report({QStringLiteral("Out of Memory"), MessageIcon::Critical, {}});
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include <QString>
 
@@ -10,8 +11,15 @@ enum class MessageIcon { None, Information, Warning, Critical };
 
 struct UserMessage
 {
+    UserMessage() = default;
+    UserMessage(QString text_, MessageIcon icon_ = MessageIcon::None, QString title_ = {})
+        : text(std::move(text_)), icon(icon_), title(std::move(title_))
+    {
+    }
+
     QString text;
     MessageIcon icon = MessageIcon::None;
+    QString title; // empty: the program's own caption
 };
 
 using MessageSink = std::function<void(const UserMessage&)>;

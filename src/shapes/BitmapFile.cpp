@@ -13,7 +13,7 @@ constexpr qint64 kFileHeaderSize = 14;
 constexpr qint64 kInfoHeaderSize = 40;
 constexpr qint64 kMaskBytes = 12;     // red, green, blue masks after a 40-byte header
 constexpr qint64 kMaxSide = 16384;
-constexpr qint64 kMaxPixels = qint64(1) << 26;
+constexpr qint64 kMaxPixels = qint64(1) << 24; // bounds the image made from a small file
 constexpr qint64 kMaxFileSize = qint64(1) << 28;
 
 constexpr std::uint32_t kRgb = 0;
@@ -112,6 +112,46 @@ bool SetChannels(Layout& layout, std::uint32_t red, std::uint32_t green, std::ui
         && MakeChannel(blue, layout.channels[2]);
 }
 
+// Bit-field masks follow a 40-byte header and lie inside the larger ones, at the same place.
+// Moves offset past masks that follow the header.
+bool ReadMasks(const uchar* data, qint64 length, qint64& offset, Layout& layout)
+{
+    const InfoHeader& h = layout.header;
+    if (h.compression == kBitFields) {
+        if (h.size == kInfoHeaderSize)
+            offset += kMaskBytes;
+        const uchar* masks = data + kInfoHeaderSize;
+        return kInfoHeaderSize + kMaskBytes <= length
+            && SetChannels(layout, U32(masks), U32(masks + 4), U32(masks + 8));
+    }
+    if (h.bitCount == 16)
+        return SetChannels(layout, 0x7C00, 0x03E0, 0x001F);
+    if (h.bitCount == 32)
+        return SetChannels(layout, 0xFF0000, 0x00FF00, 0x0000FF);
+    return true;
+}
+
+// Indexed pictures use the table; direct ones may carry one anyway, which is skipped.
+// Moves offset past the table.
+bool ReadTable(const uchar* data, qint64 length, qint64& offset, Layout& layout)
+{
+    const InfoHeader& h = layout.header;
+    qint64 entries = h.colorsUsed;
+    if (h.bitCount <= 8) {
+        const qint64 room = qint64(1) << h.bitCount;
+        if (entries == 0)
+            entries = room;
+        if (entries > room)
+            return false;
+    }
+    if (entries > (length - offset) / 4)
+        return false;
+    layout.table = data + offset;
+    layout.tableEntries = h.bitCount <= 8 ? int(entries) : 0;
+    offset += entries * 4;
+    return true;
+}
+
 // The bytes after the file header: info header, masks, colour table, bits.
 bool FindLayout(const uchar* data, qint64 length, Layout& layout)
 {
@@ -129,33 +169,8 @@ bool FindLayout(const uchar* data, qint64 length, Layout& layout)
         return false;
 
     qint64 offset = h.size;
-    if (h.compression == kBitFields) {
-        const qint64 masksAt = kInfoHeaderSize;
-        if (h.size == kInfoHeaderSize)
-            offset += kMaskBytes;
-        if (masksAt + kMaskBytes > length
-            || !SetChannels(layout, U32(data + masksAt), U32(data + masksAt + 4), U32(data + masksAt + 8)))
-            return false;
-    } else if (h.bitCount == 16) {
-        SetChannels(layout, 0x7C00, 0x03E0, 0x001F);
-    } else if (h.bitCount == 32) {
-        SetChannels(layout, 0xFF0000, 0x00FF00, 0x0000FF);
-    }
-
-    qint64 entries = h.colorsUsed;
-    if (h.bitCount <= 8) {
-        const qint64 room = qint64(1) << h.bitCount;
-        if (entries == 0)
-            entries = room;
-        if (entries > room)
-            return false;
-    }
-    if (entries > (length - offset) / 4)
+    if (!ReadMasks(data, length, offset, layout) || !ReadTable(data, length, offset, layout))
         return false;
-    layout.table = data + offset;
-    layout.tableEntries = h.bitCount <= 8 ? int(entries) : 0;
-    offset += entries * 4;
-
     if (layout.stride * layout.height > length - offset)
         return false;
     layout.bits = data + offset;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <utility>
 
@@ -158,6 +159,12 @@ void CShape::BuildCursor(QRgb background)
     m_cursorHotSpot = QPoint(hotX, hotY);
 }
 
+// A rectangle's start that keeps its far edge within int (only absurd positions are moved).
+inline int RectStart(qint64 start, int extent)
+{
+    return int(std::clamp<qint64>(start, std::numeric_limits<int>::min(), std::numeric_limits<int>::max() - extent));
+}
+
 // Copies a run of pixels in blocks of four; the last block may overlap the one before
 // instead of running past the end. Fixed-size copies become single vector moves.
 inline void CopyRun(QRgb* out, const QRgb* in, int length)
@@ -185,7 +192,7 @@ QRect CShape::Draw(QImage& target, int x, int y) const
     // Worked out in 64 bits so that no position, however far off, overflows.
     const qint64 left = qint64(x) - m_width / 2;
     const qint64 top = qint64(y) - m_height / 2;
-    const QRect covered(int(left), int(top), m_width, m_height);
+    const QRect covered(RectStart(left, m_width), RectStart(top, m_height), m_width, m_height);
     if (target.depth() != 32)
         return covered;
     if (left >= 0 && top >= 0 && left + m_width <= target.width() && top + m_height <= target.height()) {

@@ -31,11 +31,13 @@ public:
     bool IsPrepared() const { return m_prepared; }
 
     // Stamps the shape centred on (x, y) into an RGB32 image, clipped to the image, and
-    // returns the rectangle covered: (x - w/2, y - h/2, w, h). Empty rectangle without a bitmap.
+    // returns the rectangle covered: (x - w/2, y - h/2, w, h). Empty rectangle, and nothing
+    // drawn, without a bitmap or before Prepare. Targets that are not 32 bits deep are left alone.
     QRect Draw(QImage& target, int x, int y) const;
 
     // Repaints the coloured copy in hue/saturation/value, keeping the file's shading and
-    // leaving grey pixels grey. Does nothing before Prepare.
+    // leaving grey pixels grey. Does nothing before Prepare. The caller keeps `color` and
+    // `recolorPending` up to date.
     void Recolor(int hue, int saturation, int value);
 
     // The coloured copy: shape pixels in colour, background pixels black.
@@ -43,6 +45,7 @@ public:
 
     // Outline cursor, 32 x 32: image and mask as a cursor wants them (QBitmap-ready,
     // Format_Mono, 1 = black in the image; 1 = opaque in the mask) and the hot spot.
+    // Null images for a shape without a bitmap.
     const QImage& CursorImage() const { return m_cursorImage; }
     const QImage& CursorMask() const { return m_cursorMask; }
     QPoint CursorHotSpot() const { return m_cursorHotSpot; }

@@ -113,7 +113,7 @@ TEST(JpegFile, FileErrorsUseTheProgramsTexts)
     const ImageStatus missing = ReadJpegFile(dir.filePath("missing.jpg"), image);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.message, kCantOpenFileText);
-    EXPECT_EQ(missing.icon, MessageIcon::Stop);
+    EXPECT_EQ(missing.icon, MessageIcon::Critical);
 
     const ImageStatus unwritable = WriteJpegFile(dir.filePath("no/such/folder/x.jpg"), 100, QuadrantImage());
     EXPECT_FALSE(unwritable.ok);

@@ -56,10 +56,10 @@ QByteArray BmpBuilder::Build() const
     }
 
     QByteArray bits;
-    const int rows = std::abs(height);
+    const qint64 rows = height < 0 ? -qint64(height) : height;
     if (bitCount > 0 && width > 0 && width < 4096 && rows < 4096) {
         for (int r = 0; r < rows; ++r) {
-            const int y = height < 0 ? r : rows - 1 - r;
+            const int y = int(height < 0 ? r : rows - 1 - r);
             QByteArray row;
             for (int x = 0; x < width; ++x)
                 PutPixel(row, x, bitCount, pixel(x, y));

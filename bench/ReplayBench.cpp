@@ -1,0 +1,161 @@
+// Replaying whole drawings, and one pointer move of a busy stroke, through the code the
+// drawing window uses; each against a baseline measured in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "color/AutoChange.h"
+#include "color/RandomGenerator.h"
+#include "model/CDaubrixDoc.h"
+#include "shapes/ShapeTable.h"
+#include "view/DrawingModes.h"
+#include "view/DrawingSession.h"
+
+namespace {
+
+constexpr int kSize = 2048;
+constexpr int kGlobs = 1000000;
+
+ShapeTable& Shapes()
+{
+    static ShapeTable shapes = [] {
+        ShapeTable t;
+        const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        t.Discover(QString::fromStdString(folder.string()) + QLatin1Char('/'), [](const QString&) {});
+        t.PrepareAll();
+        return t;
+    }();
+    return shapes;
+}
+
+// Medium shapes along wandering strokes; a colour change every `changeEvery` globs.
+std::unique_ptr<CDaubrixDoc> MakeDrawing(int changeEvery)
+{
+    ShapeTable& shapes = Shapes();
+    auto doc = std::make_unique<CDaubrixDoc>(shapes);
+    doc->NewDrawing(kSize, kSize);
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int> step(-4, 4), jump(0, kSize - 1);
+    std::uniform_int_distribution<int> hue(0, 359);
+    const int medium = shapes.SelectByPosition(0);
+    int x = kSize / 2, y = kSize / 2;
+    for (int i = 0; i < kGlobs; ++i) {
+        if (i % 500 == 0) {
+            x = jump(random);
+            y = jump(random);
+        }
+        x = std::clamp(x + step(random), 0, kSize - 1);
+        y = std::clamp(y + step(random), 0, kSize - 1);
+        shapes.SetCurrentIndex(medium);
+        if (i % changeEvery == 0)
+            doc->SetColorChange(i, HsvColor{std::int16_t(hue(random)), 220, 240});
+        doc->AppendGlob(x, y);
+    }
+    return doc;
+}
+
+const CDaubrixDoc& Drawing(int changeEvery)
+{
+    static std::map<int, std::unique_ptr<CDaubrixDoc>> drawings;
+    auto& d = drawings[changeEvery];
+    if (!d)
+        d = MakeDrawing(changeEvery);
+    return *d;
+}
+
+void BM_ReplayMillionGlobs(benchmark::State& state)
+{
+    auto& doc = const_cast<CDaubrixDoc&>(Drawing(int(state.range(0))));
+    DrawingCanvas canvas(doc, Shapes());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(canvas.RenderAll());
+}
+BENCHMARK(BM_ReplayMillionGlobs)->Arg(1000)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The bytes a replay moves: each glob's shape rectangle, at the glob's own place, copied once.
+void BM_MemcpySameBytes(benchmark::State& state)
+{
+    const CDaubrixDoc& doc = Drawing(1000);
+    const CShape& shape = Shapes().Shape(Shapes().SelectByPosition(0));
+    const int w = shape.Width(), h = shape.Height();
+    QImage from(kSize + w, kSize + h, QImage::Format_RGB32), to(kSize + w, kSize + h, QImage::Format_RGB32);
+    from.fill(Qt::gray);
+    for (auto _ : state) {
+        for (const CGlob& g : doc.Globs()) {
+            for (int r = 0; r < h; ++r)
+                std::memcpy(to.scanLine(g.y + r) + g.x * 4, from.constScanLine(g.y + r) + g.x * 4, size_t(w) * 4);
+        }
+        benchmark::DoNotOptimize(to.constBits());
+    }
+}
+BENCHMARK(BM_MemcpySameBytes)->Unit(benchmark::kMillisecond);
+
+// The obvious replay: a premultiplied sprite per shape drawn with QPainter.
+void BM_ReplayWithQPainter(benchmark::State& state)
+{
+    const CDaubrixDoc& doc = Drawing(1000);
+    ShapeTable& shapes = Shapes();
+    std::vector<QImage> sprites;
+    for (int i = 0; i < shapes.Count(); ++i) {
+        QImage sprite = shapes.Shape(i).Colored().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        sprites.push_back(sprite);
+    }
+    for (auto _ : state) {
+        QImage image(kSize, kSize, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        for (const CGlob& g : doc.Globs()) {
+            const QImage& s = sprites[g.shape];
+            painter.drawImage(g.x - s.width() / 2, g.y - s.height() / 2, s);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ReplayWithQPainter)->Unit(benchmark::kMillisecond);
+
+// One pointer move with polar 50 and jitter amount 8: 200 globs placed and painted.
+void BM_PointerMovePolar50Jitter8(benchmark::State& state)
+{
+    ShapeTable& shapes = Shapes();
+    shapes.SetCurrentIndex(shapes.SelectByPosition(0));
+    DrawingModes modes;
+    modes.jitter = true;
+    modes.jitterAmount = 8;
+    modes.symmetry.polar = true;
+    modes.symmetry.polarCount = 50;
+    AutoChangeState drift;
+    RandomGenerator random(1);
+    CDaubrixDoc doc(shapes);
+    doc.NewDrawing(1024, 768);
+    DrawingSession session(doc, DrawingTools{shapes, modes, drift, random, nullptr});
+    session.InitialUpdate();
+    session.canvas.Paint({});
+    session.strokes.Press({600, 300}, {});
+    session.canvas.Paint({});
+    int step = 0;
+    for (auto _ : state) {
+        const int x = 600 + (step % 200) - 100, y = 300 + (step / 200 % 100);
+        ++step;
+        session.strokes.Move({x, y}, {});
+        benchmark::DoNotOptimize(session.canvas.Paint({}));
+        state.PauseTiming();
+        if (doc.GlobCount() > 400000) { // keep the list from growing without end
+            session.strokes.Release();
+            doc.TruncateGlobs(0);
+            session.canvas.historyPosition = 0;
+            session.strokes.Press({600, 300}, {});
+        }
+        state.ResumeTiming();
+    }
+    session.strokes.Release();
+}
+BENCHMARK(BM_PointerMovePolar50Jitter8)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,21 @@
+#include "view/CanvasBackgroundHost.h"
+
+#include "imaging/BackgroundTemp.h"
+#include "view/DrawingCanvas.h"
+
+QByteArray CanvasBackgroundHost::EncodeBackgroundJpeg()
+{
+    if (m_canvas.Background().isNull())
+        return {};
+    return ::EncodeBackgroundJpeg(m_canvas.Background());
+}
+
+bool CanvasBackgroundHost::DecodeBackgroundJpeg(const QByteArray& jpeg)
+{
+    QImage bitmap;
+    QPoint offset;
+    if (!::DecodeBackgroundJpeg(jpeg, m_canvas.Size(), bitmap, offset))
+        return false;
+    m_canvas.SetBackground(bitmap, offset);
+    return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/BackgroundHost.h"
+
+class DrawingCanvas;
+
+// Lets a drawing file carry the canvas's background picture: saved as the JPEG bytes the file
+// holds, and read back centred on the drawing.
+class CanvasBackgroundHost final : public BackgroundHost
+{
+public:
+    explicit CanvasBackgroundHost(DrawingCanvas& canvas) : m_canvas(canvas) {}
+
+    QByteArray EncodeBackgroundJpeg() override;
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override;
+
+private:
+    DrawingCanvas& m_canvas;
+};
