@@ -103,8 +103,10 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     RegisterHandlers();
     InstallMenus();
     RestoreBarState();
-    m_context.documents.SetListener(
-        [this](DocumentManager::Drawing& drawing) { m_drawings->ShowTitles(drawing); });
+    m_context.documents.SetListener([this](DocumentManager::Drawing& drawing) {
+        m_drawings->ShowTitles(drawing);
+        ShowFrameTitle();
+    });
     connect(m_drawings, &DrawingWindows::WindowsChanged, this, &CMainFrame::OnWindowActivated);
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
     m_idleUpdate = new QTimer(this);
@@ -436,10 +438,15 @@ void CMainFrame::dropEvent(QDropEvent* event)
 void CMainFrame::OnWindowActivated()
 {
     InstallMenus();
-    DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
+    ShowFrameTitle();
+    m_commands->UpdateAll();
+}
+
+void CMainFrame::ShowFrameTitle()
+{
+    const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
     setWindowTitle(drawing ? QStringLiteral("Daubrix - ") + drawing->title
                            : QStringLiteral("Daubrix"));
-    m_commands->UpdateAll();
 }
 
 void CMainFrame::OnNew()

@@ -94,6 +94,7 @@ private:
     void OnSave();
     void OnSaveAs();
     void OnWindowActivated();
+    void ShowFrameTitle();
     void OnPrintSetup();
     void OnExit();
     void OnToggleToolbar1();

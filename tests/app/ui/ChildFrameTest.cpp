@@ -12,9 +12,9 @@ namespace
 class ChildFrameTest : public ShellFixture
 {
 protected:
-    QMdiArea area;
     ShapeTable shapes;
-    DaubrixDrawingDocument document{shapes, false, MessageSink()};
+    DaubrixDrawingDocument document{shapes, false, MessageSink()}; // outlives the windows
+    QMdiArea area;
 
     CChildFrame* AddFrame(QSize drawing)
     {
