@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 #include "color/HsvColor.h"
 
 // One glob shape: a small bitmap whose top-left pixel colour is transparent, stamped in the
@@ -57,5 +60,26 @@ private:
     QImage m_cursorMask;
     QPoint m_cursorHotSpot;
     bool m_prepared = false;
-    // Implementations are free to add precomputed data here (mask runs, per-pixel S/V, ...).
+
+    // A horizontal stretch of shape pixels in one row; stamping copies these and nothing else.
+    struct Run
+    {
+        int y;
+        int x;
+        int length;
+    };
+
+    void BuildRuns(QRgb background);
+    void BuildTones();
+    void BuildCursor(QRgb background);
+    bool IsShapePixel(int x, int y, QRgb background) const;
+    void DrawClipped(QImage& target, int left, int top) const;
+
+    std::vector<Run> m_runs;
+    // Recolouring depends on each pixel's own saturation and value only; pixels sharing
+    // them share a tone, and a new colour is worked out once per tone.
+    std::vector<float> m_toneSaturation;
+    std::vector<float> m_toneValue;
+    std::vector<std::uint32_t> m_pixelTone; // tone of each shape pixel, in run order
+    std::vector<QRgb> m_toneColor;          // scratch for Recolor
 };

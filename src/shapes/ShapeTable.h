@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 #include "shapes/CShape.h"
@@ -20,10 +21,14 @@ public:
     // Finds programFolder/shapes/*.bmp, keeps what the naming rule allows, loads, prepares
     // the preferred sizes and picks the current shape. Each unreadable file is reported once
     // through the sink ("error loading shape"). Returns the number of shapes loaded.
+    // Names without a size digit ("0", "1" or "2") as third character are skipped; of the
+    // first kMaxNames names (in name order) the kMaxShapes smallest by bytes are used.
+    // Every shape comes back prepared; a file that cannot be read stays as a shape without
+    // a bitmap, which draws nothing.
     int Discover(const QString& programFolder, const MessageSink& report);
 
     // For tests and tools: takes shapes made in memory, in the given order, then prefers
-    // medium sizes and picks the current shape as discovery does.
+    // medium sizes and picks the current shape as discovery does. Does not prepare them.
     void Adopt(std::vector<std::unique_ptr<CShape>> shapes);
 
     int Count() const { return int(m_shapes.size()); }
@@ -33,6 +38,8 @@ public:
     int CurrentIndex() const { return m_current; }
     void SetCurrentIndex(int index) { m_current = index; }
     CShape& Current() { return Shape(m_current); }
+
+    static bool IsShapeFileName(const QString& name);
 
     bool FindShape(char family, char sizeDigit) const;
     int IndexOfShape(char family, char sizeDigit) const; // Count() when none
@@ -46,5 +53,6 @@ private:
     void PickPreferredSizes();
 
     std::vector<std::unique_ptr<CShape>> m_shapes;
+    std::vector<QByteArray> m_nameBytes; // file names as bytes, for family and size look-ups
     int m_current = 0;
 };

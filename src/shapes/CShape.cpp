@@ -1,0 +1,214 @@
+#include "shapes/CShape.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <unordered_map>
+#include <utility>
+
+#include "color/ColorConversion.h"
+
+namespace {
+
+constexpr int kCursorSize = 32;
+constexpr int kCursorOffset = 2; // the shape's top-left in the cursor, leaving room for the outline
+
+QRgb ToPixel(RgbColor color)
+{
+    return qRgb(RgbRed(color), RgbGreen(color), RgbBlue(color));
+}
+
+QImage MakeMonoImage()
+{
+    QImage image(kCursorSize, kCursorSize, QImage::Format_Mono);
+    if (image.isNull())
+        return image;
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    image.fill(0);
+    return image;
+}
+
+} // namespace
+
+CShape::CShape(QString name, QImage bitmap)
+    : m_name(std::move(name))
+{
+    if (!bitmap.isNull())
+        m_source = bitmap.convertToFormat(QImage::Format_RGB32);
+}
+
+bool CShape::Prepare()
+{
+    if (m_prepared)
+        return true;
+    if (!HasBitmap()) {
+        m_prepared = true;
+        return true;
+    }
+    const QRgb background = m_source.pixel(0, 0);
+    BuildRuns(background);
+    BuildTones();
+    BuildCursor(background);
+    if (m_cursorImage.isNull() || m_cursorMask.isNull())
+        return false;
+
+    // The coloured copy starts as the file's own pixels on black.
+    m_colored = QImage(m_source.size(), QImage::Format_RGB32);
+    if (m_colored.isNull())
+        return false;
+    m_colored.fill(qRgb(0, 0, 0));
+    for (const Run& run : m_runs) {
+        std::memcpy(reinterpret_cast<QRgb*>(m_colored.scanLine(run.y)) + run.x,
+                    reinterpret_cast<const QRgb*>(m_source.constScanLine(run.y)) + run.x,
+                    size_t(run.length) * sizeof(QRgb));
+    }
+    m_prepared = true;
+    return true;
+}
+
+bool CShape::IsShapePixel(int x, int y, QRgb background) const
+{
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
+        return false;
+    return reinterpret_cast<const QRgb*>(m_source.constScanLine(y))[x] != background;
+}
+
+void CShape::BuildRuns(QRgb background)
+{
+    m_runs.clear();
+    for (int y = 0; y < Height(); ++y) {
+        int x = 0;
+        while (x < Width()) {
+            if (!IsShapePixel(x, y, background)) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < Width() && IsShapePixel(x, y, background))
+                ++x;
+            m_runs.push_back({y, start, x - start});
+        }
+    }
+}
+
+void CShape::BuildTones()
+{
+    std::unordered_map<std::uint64_t, std::uint32_t> toneOf;
+    m_toneSaturation.clear();
+    m_toneValue.clear();
+    m_pixelTone.clear();
+    for (const Run& run : m_runs) {
+        const auto* row = reinterpret_cast<const QRgb*>(m_source.constScanLine(run.y));
+        for (int x = run.x; x < run.x + run.length; ++x) {
+            const HsvFractions f = RgbToHsv(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
+            const std::uint64_t key = std::uint64_t(std::bit_cast<std::uint32_t>(f.saturation)) << 32
+                | std::bit_cast<std::uint32_t>(f.value);
+            auto [it, added] = toneOf.try_emplace(key, std::uint32_t(m_toneSaturation.size()));
+            if (added) {
+                m_toneSaturation.push_back(f.saturation);
+                m_toneValue.push_back(f.value);
+            }
+            m_pixelTone.push_back(it->second);
+        }
+    }
+    m_toneColor.assign(m_toneSaturation.size(), 0);
+}
+
+// The outline is a white line one pixel wide around the shape (its neighbours along the axes)
+// and a black line outside that (two pixels along the axes); the shape itself and everything
+// else is transparent, so the user sees where the glob will land.
+void CShape::BuildCursor(QRgb background)
+{
+    m_cursorImage = MakeMonoImage();
+    m_cursorMask = MakeMonoImage();
+    if (m_cursorImage.isNull() || m_cursorMask.isNull())
+        return;
+    auto shapeAt = [&](int x, int y) { return IsShapePixel(x, y, background); };
+    for (int cy = 0; cy < kCursorSize; ++cy) {
+        for (int cx = 0; cx < kCursorSize; ++cx) {
+            const int x = cx - kCursorOffset;
+            const int y = cy - kCursorOffset;
+            if (shapeAt(x, y))
+                continue;
+            const bool near = shapeAt(x - 1, y) || shapeAt(x + 1, y) || shapeAt(x, y - 1) || shapeAt(x, y + 1);
+            const bool far = shapeAt(x - 2, y) || shapeAt(x + 2, y) || shapeAt(x, y - 2) || shapeAt(x, y + 2);
+            if (near) {
+                m_cursorMask.setPixel(cx, cy, 1);
+            } else if (far) {
+                m_cursorMask.setPixel(cx, cy, 1);
+                m_cursorImage.setPixel(cx, cy, 1);
+            }
+        }
+    }
+    const int hotX = std::clamp(Width() / 2 + kCursorOffset, 0, kCursorSize - 1);
+    const int hotY = std::clamp(Height() / 2 + kCursorOffset, 0, kCursorSize - 1);
+    m_cursorHotSpot = QPoint(hotX, hotY);
+}
+
+QRect CShape::Draw(QImage& target, int x, int y) const
+{
+    if (!HasBitmap() || !m_prepared)
+        return QRect();
+    const int left = x - Width() / 2;
+    const int top = y - Height() / 2;
+    const QRect covered(left, top, Width(), Height());
+    if (target.depth() != 32 || target.isNull())
+        return covered;
+    if (left >= 0 && top >= 0 && left + Width() <= target.width() && top + Height() <= target.height()) {
+        uchar* bits = target.bits();
+        const qsizetype stride = target.bytesPerLine();
+        const uchar* colored = m_colored.constBits();
+        const qsizetype coloredStride = m_colored.bytesPerLine();
+        for (const Run& run : m_runs) {
+            std::memcpy(bits + (top + run.y) * stride + (left + run.x) * 4,
+                        colored + run.y * coloredStride + run.x * 4, size_t(run.length) * 4);
+        }
+    } else {
+        DrawClipped(target, left, top);
+    }
+    return covered;
+}
+
+void CShape::DrawClipped(QImage& target, int left, int top) const
+{
+    const int width = target.width();
+    const int height = target.height();
+    if (left >= width || top >= height || left + Width() <= 0 || top + Height() <= 0)
+        return;
+    uchar* bits = target.bits();
+    const qsizetype stride = target.bytesPerLine();
+    for (const Run& run : m_runs) {
+        const int ty = top + run.y;
+        if (ty < 0 || ty >= height)
+            continue;
+        const int from = std::max(left + run.x, 0);
+        const int to = std::min(left + run.x + run.length, width);
+        if (from >= to)
+            continue;
+        std::memcpy(bits + ty * stride + qsizetype(from) * 4,
+                    reinterpret_cast<const QRgb*>(m_colored.constScanLine(run.y)) + (from - left),
+                    size_t(to - from) * 4);
+    }
+}
+
+void CShape::Recolor(int hue, int saturation, int value)
+{
+    if (!m_prepared || !HasBitmap())
+        return;
+    const float saturationFactor = ByteFraction(std::clamp(saturation, 0, 255));
+    const float valueFactor = ByteFraction(std::clamp(value, 0, 255));
+    hue = std::clamp(hue, 0, 360);
+    for (size_t k = 0; k < m_toneColor.size(); ++k) {
+        const float s = m_toneSaturation[k];
+        const float v = m_toneValue[k];
+        m_toneColor[k] = ToPixel(HsvToRgb(hue, saturationFactor * s, (valueFactor * s + (1.0f - s)) * v));
+    }
+    uchar* bits = m_colored.bits();
+    const qsizetype stride = m_colored.bytesPerLine();
+    const std::uint32_t* tone = m_pixelTone.data();
+    for (const Run& run : m_runs) {
+        QRgb* row = reinterpret_cast<QRgb*>(bits + run.y * stride) + run.x;
+        for (int i = 0; i < run.length; ++i)
+            row[i] = m_toneColor[*tone++];
+    }
+}
