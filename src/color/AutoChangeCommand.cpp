@@ -4,7 +4,7 @@ void ToggleAutoChange(AutoChangeState& state, AutoChannel channel, const HsvColo
                       RandomGenerator& random)
 {
     AutoChangeChannel& c = state.Channel(channel);
-    const std::uint8_t onMode = channel == AutoChannel::Hue ? std::uint8_t(AutoUp) : std::uint8_t(AutoUpDown);
+    const AutoChangeMode onMode = channel == AutoChannel::Hue ? AutoUp : AutoUpDown;
     c.mode = c.mode == AutoOff ? onMode : AutoOff;
     if (c.mode != AutoOff)
         state.StartAutoChange(channel, current, random);

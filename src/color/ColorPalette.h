@@ -38,6 +38,8 @@ public:
     // Replaces the history with a loaded one and applies its newest entry.
     void AdoptHistory(const ColorHistory& loaded);
 
+    void Changed() const { Notify(colorsChanged); } // the colour shown was set from outside
+
     // Listeners: the Shapes window repaints on the first, the Colors window on the second.
     std::function<void()> shapesChanged;
     std::function<void()> colorsChanged;
