@@ -88,7 +88,7 @@ QRect StripCell(int index)
 
 QRect StripSelection(int index)
 {
-    return {3 + 7 * index, 100, 9, 9};
+    return {3 + 7 * index, 100, 8, 9};
 }
 
 QRect StripRest(int count)
