@@ -46,7 +46,8 @@ bool ShapesGrid::ShowRow(int row)
 {
     if (row >= m_firstRow && row < m_firstRow + m_visibleRows)
         return false;
-    return SetFirstRow(row);
+    // A row near the end is shown without scrolling past the last full page.
+    return SetFirstRow(std::max(0, std::min(row, m_rows - m_visibleRows)));
 }
 
 int ShapesGrid::CentreX(int displayedPosition) const

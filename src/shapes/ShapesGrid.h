@@ -32,7 +32,7 @@ public:
     bool PageUp();
     bool PageDown();
     bool ThumbReleased(int pixelPosition);
-    bool ShowRow(int row); // scrolls only when row is out of view
+    bool ShowRow(int row); // scrolls only when row is out of view, never past the end
 
     int RowOf(int displayedPosition) const { return displayedPosition / CellsPerRow(); }
     // Centre of a displayed cell in client pixels (its row may be scrolled out).

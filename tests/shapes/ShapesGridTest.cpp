@@ -39,6 +39,8 @@ TEST(ShapesGrid, ScrollingStaysInsideTheGrid)
     EXPECT_FALSE(grid.ShowRow(2));
     EXPECT_TRUE(grid.ShowRow(3)); // the first hidden row
     EXPECT_EQ(grid.FirstRow(), 3);
+    EXPECT_TRUE(grid.ShowRow(9));
+    EXPECT_EQ(grid.FirstRow(), 7); // the last row, at the bottom of the last page
     grid.Resize(20, 68 * 3, 34 * 10); // everything fits: back to the top
     EXPECT_FALSE(grid.NeedsScrollBar());
     EXPECT_EQ(grid.FirstRow(), 0);
