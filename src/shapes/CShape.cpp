@@ -62,6 +62,7 @@ bool CShape::Prepare()
                     reinterpret_cast<const QRgb*>(m_source.constScanLine(run.y)) + run.x,
                     size_t(run.length) * sizeof(QRgb));
     }
+    BuildStamp();
     m_prepared = true;
     return true;
 }
@@ -88,6 +89,18 @@ void CShape::BuildRuns(QRgb background)
                 ++x;
             m_runs.push_back({y, start, x - start});
         }
+    }
+}
+
+void CShape::BuildStamp()
+{
+    m_width = Width();
+    m_height = Height();
+    m_stamp.assign(size_t(m_width) * size_t(m_height), 0);
+    for (const Run& run : m_runs) {
+        std::memcpy(&m_stamp[size_t(run.y) * size_t(m_width) + size_t(run.x)],
+                    reinterpret_cast<const QRgb*>(m_colored.constScanLine(run.y)) + run.x,
+                    size_t(run.length) * sizeof(QRgb));
     }
 }
 
@@ -145,23 +158,43 @@ void CShape::BuildCursor(QRgb background)
     m_cursorHotSpot = QPoint(hotX, hotY);
 }
 
+// Copies a run of pixels in blocks of four; the last block may overlap the one before
+// instead of running past the end. Fixed-size copies become single vector moves.
+inline void CopyRun(QRgb* out, const QRgb* in, int length)
+{
+    if (length >= 4) {
+        int i = 0;
+        for (; i + 4 < length; i += 4)
+            std::memcpy(out + i, in + i, 4 * sizeof(QRgb));
+        std::memcpy(out + length - 4, in + length - 4, 4 * sizeof(QRgb));
+    } else if (length >= 2) {
+        std::memcpy(out, in, 2 * sizeof(QRgb));
+        std::memcpy(out + length - 2, in + length - 2, 2 * sizeof(QRgb));
+    } else if (length == 1) {
+        out[0] = in[0];
+    }
+}
+
+// Background pixels of the shape leave the target as it is and shape pixels take the shape's
+// colour (what masking and colouring the work area amounts to), so only the shape's runs
+// are copied.
 QRect CShape::Draw(QImage& target, int x, int y) const
 {
-    if (!HasBitmap() || !m_prepared)
+    if (!m_prepared || m_width == 0)
         return QRect();
-    const int left = x - Width() / 2;
-    const int top = y - Height() / 2;
-    const QRect covered(left, top, Width(), Height());
-    if (target.depth() != 32 || target.isNull())
+    // Worked out in 64 bits so that no position, however far off, overflows.
+    const qint64 left = qint64(x) - m_width / 2;
+    const qint64 top = qint64(y) - m_height / 2;
+    const QRect covered(int(left), int(top), m_width, m_height);
+    if (target.depth() != 32)
         return covered;
-    if (left >= 0 && top >= 0 && left + Width() <= target.width() && top + Height() <= target.height()) {
+    if (left >= 0 && top >= 0 && left + m_width <= target.width() && top + m_height <= target.height()) {
         uchar* bits = target.bits();
         const qsizetype stride = target.bytesPerLine();
-        const uchar* colored = m_colored.constBits();
-        const qsizetype coloredStride = m_colored.bytesPerLine();
+        const QRgb* stamp = m_stamp.data();
         for (const Run& run : m_runs) {
-            std::memcpy(bits + (top + run.y) * stride + (left + run.x) * 4,
-                        colored + run.y * coloredStride + run.x * 4, size_t(run.length) * 4);
+            CopyRun(reinterpret_cast<QRgb*>(bits + (top + run.y) * stride) + left + run.x,
+                    stamp + qsizetype(run.y) * m_width + run.x, run.length);
         }
     } else {
         DrawClipped(target, left, top);
@@ -169,24 +202,24 @@ QRect CShape::Draw(QImage& target, int x, int y) const
     return covered;
 }
 
-void CShape::DrawClipped(QImage& target, int left, int top) const
+void CShape::DrawClipped(QImage& target, qint64 left, qint64 top) const
 {
     const int width = target.width();
     const int height = target.height();
-    if (left >= width || top >= height || left + Width() <= 0 || top + Height() <= 0)
+    if (target.isNull() || left >= width || top >= height || left + m_width <= 0 || top + m_height <= 0)
         return;
+    // From here on the glob overlaps the image, so every coordinate fits an int.
     uchar* bits = target.bits();
     const qsizetype stride = target.bytesPerLine();
     for (const Run& run : m_runs) {
-        const int ty = top + run.y;
+        const qint64 ty = top + run.y;
         if (ty < 0 || ty >= height)
             continue;
-        const int from = std::max(left + run.x, 0);
-        const int to = std::min(left + run.x + run.length, width);
+        const qint64 from = std::max<qint64>(left + run.x, 0);
+        const qint64 to = std::min<qint64>(left + run.x + run.length, width);
         if (from >= to)
             continue;
-        std::memcpy(bits + ty * stride + qsizetype(from) * 4,
-                    reinterpret_cast<const QRgb*>(m_colored.constScanLine(run.y)) + (from - left),
+        std::memcpy(bits + ty * stride + from * 4, m_stamp.data() + qsizetype(run.y) * m_width + (from - left),
                     size_t(to - from) * 4);
     }
 }
@@ -206,9 +239,11 @@ void CShape::Recolor(int hue, int saturation, int value)
     uchar* bits = m_colored.bits();
     const qsizetype stride = m_colored.bytesPerLine();
     const std::uint32_t* tone = m_pixelTone.data();
+    const qsizetype w = Width();
     for (const Run& run : m_runs) {
-        QRgb* row = reinterpret_cast<QRgb*>(bits + run.y * stride) + run.x;
+        QRgb* stamp = m_stamp.data() + run.y * w + run.x;
         for (int i = 0; i < run.length; ++i)
-            row[i] = m_toneColor[*tone++];
+            stamp[i] = m_toneColor[*tone++];
+        std::memcpy(bits + run.y * stride + run.x * 4, stamp, size_t(run.length) * 4);
     }
 }

@@ -70,12 +70,16 @@ private:
     };
 
     void BuildRuns(QRgb background);
+    void BuildStamp();
     void BuildTones();
     void BuildCursor(QRgb background);
     bool IsShapePixel(int x, int y, QRgb background) const;
-    void DrawClipped(QImage& target, int left, int top) const;
+    void DrawClipped(QImage& target, qint64 left, qint64 top) const;
 
     std::vector<Run> m_runs;
+    std::vector<QRgb> m_stamp; // the coloured copy as w x h pixels, read by the stamping loop
+    int m_width = 0;           // the bitmap's size, kept at hand for the stamping loop
+    int m_height = 0;
     // Recolouring depends on each pixel's own saturation and value only; pixels sharing
     // them share a tone, and a new colour is worked out once per tone.
     std::vector<float> m_toneSaturation;

@@ -1,0 +1,41 @@
+// A whole drawing load from arbitrary bytes, with a window that takes any picture; a file
+// that loads must save and load again to the same bytes.
+#include <cstddef>
+#include <cstdint>
+
+#include "model/BackgroundHost.h"
+#include "model/CDaubrixDoc.h"
+#include "shapes/ShapeTable.h"
+
+namespace {
+struct AcceptingHost : BackgroundHost
+{
+    QByteArray EncodeBackgroundJpeg() override { return picture; }
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override
+    {
+        picture = jpeg;
+        return true;
+    }
+    QByteArray picture;
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static ShapeTable shapes;
+    AcceptingHost host;
+    CDaubrixDoc doc(shapes);
+    doc.SetBackgroundHost(&host);
+    DocumentArchive in{ArchiveMode::Load, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))};
+    if (!doc.Serialize(in).ok)
+        return 0;
+    DocumentArchive out{ArchiveMode::Store, {}};
+    if (!doc.Serialize(out).ok)
+        __builtin_trap();
+    CDaubrixDoc again(shapes);
+    again.SetBackgroundHost(&host);
+    DocumentArchive reread{ArchiveMode::Load, out.bytes};
+    if (!again.Serialize(reread).ok || again.GlobCount() != doc.GlobCount())
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "color/HsvColor.h"
+#include "model/GlobStore.h"
+
+class BackgroundHost;
+struct DrawingContents;
+
+enum class ArchiveMode { Store, Load };
+
+// The bytes of a drawing file on their way to or from the document.
+struct DocumentArchive
+{
+    ArchiveMode mode = ArchiveMode::Store;
+    QByteArray bytes;
+};
+
+// The outcome of reading or writing a drawing file: on failure, the text to show.
+struct FileStatus
+{
+    bool ok = true;
+    QString message;
+};
+
+// One drawing: its record lists (the glob store), size, background colour, print size and
+// undo state, and its file. Reports messages through the sink; never shows anything itself.
+class CDaubrixDoc : public GlobStore
+{
+public:
+    static constexpr int kMinSize = 100;
+    static constexpr int kMaxSize = 2048;
+
+    explicit CDaubrixDoc(ShapeTable& shapes) : GlobStore(shapes) {}
+
+    // A confirmed New Drawing: the size must lie in 100..2048.
+    bool NewDrawing(int width, int height);
+
+    int Width() const { return DrawingWidth(); }
+    int Height() const { return DrawingHeight(); }
+
+    int PrintSize() const { return m_printSize; }
+    void SetPrintSize(int dotsPerUnit) { m_printSize = dotsPerUnit; }
+    RgbColor BackgroundColor() const { return m_backgroundColor; }
+    void SetBackgroundColor(RgbColor color) { m_backgroundColor = color; }
+    bool HasBackgroundImage() const { return m_backgroundImage; }
+    void SetBackgroundImage(bool attached) { m_backgroundImage = attached; }
+    bool IsUndoImageValid() const { return m_undoImageValid; }
+    void SetUndoImageValid(bool valid) { m_undoImageValid = valid; }
+    int UndoState() const { return m_undoState; }
+    void SetUndoState(int state) { m_undoState = std::uint8_t(state); }
+
+    // The window that holds the background picture; none for a drawing without a window.
+    void SetBackgroundHost(BackgroundHost* host) { m_host = host; }
+    // On displays that cannot show a background the stored picture is not loaded.
+    void SetLowColorMode(bool lowColor) { m_lowColor = lowColor; }
+
+    // Writes the drawing file into archive.bytes, or reads it from there. A failed read
+    // leaves the document as it was.
+    FileStatus Serialize(DocumentArchive& archive);
+
+private:
+    FileStatus Store(QByteArray& bytes);
+    FileStatus Load(const QByteArray& bytes);
+    QByteArray BackgroundForSaving();
+    void TakeContents(DrawingContents& contents);
+    void TakeBackground(DrawingContents& contents);
+    void Tell(const char* text) const;
+
+    BackgroundHost* m_host = nullptr;
+    bool m_lowColor = false;
+    int m_printSize = 100;
+    bool m_backgroundImage = false;
+    RgbColor m_backgroundColor = 0;
+    bool m_undoImageValid = false;
+    std::uint8_t m_undoState = 0;
+};

@@ -1,0 +1,19 @@
+#include "model/Sections.h"
+
+int Sections::SectionStart(int a) const
+{
+    for (int i = 0; i < count && i < kMaxBoundaries; ++i) {
+        if (boundaries[std::size_t(i)] >= a)
+            return i == 0 ? base : boundaries[std::size_t(i - 1)];
+    }
+    return 0;
+}
+
+bool Sections::IsSectionBoundary(int globIndex) const
+{
+    for (int i = 0; i < count && i < kMaxBoundaries; ++i) {
+        if (boundaries[std::size_t(i)] == globIndex)
+            return true;
+    }
+    return false;
+}

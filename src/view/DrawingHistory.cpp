@@ -1,0 +1,254 @@
+#include "view/DrawingHistory.h"
+
+#include <algorithm>
+
+#include "model/CDaubrixDoc.h"
+#include "shapes/ShapeTable.h"
+#include "view/DrawingSession.h"
+#include "view/PaletteLink.h"
+#include "view/UndoState.h"
+
+void DrawingHistory::AddSectionBoundary(int n)
+{
+    Sections& sec = m_s.doc.CurrentSections();
+    if (sec.IsSectionBoundary(n))
+        return;
+    if (sec.count > Sections::kMaxBoundaries - 1) {
+        sec.base = sec.boundaries[0];
+        std::copy(sec.boundaries.begin() + 1, sec.boundaries.begin() + sec.count, sec.boundaries.begin());
+        sec.count = Sections::kMaxBoundaries - 1;
+    }
+    int at = 0;
+    while (at < sec.count && sec.boundaries[size_t(at)] <= n)
+        ++at;
+    std::copy_backward(sec.boundaries.begin() + at, sec.boundaries.begin() + sec.count,
+                       sec.boundaries.begin() + sec.count + 1);
+    sec.boundaries[size_t(at)] = n;
+    ++sec.count;
+
+    HistorySlider& slider = m_s.slider;
+    slider.SetRange(sec.base, sec.boundaries[size_t(sec.count - 1)]);
+    slider.ClearTicks();
+    AddBoundaryTicks(true);
+    slider.SetPosition(n);
+    slider.Repaint();
+}
+
+void DrawingHistory::AddBoundaryTicks(bool skipLargest)
+{
+    const Sections& sec = m_s.doc.CurrentSections();
+    const int last = skipLargest ? sec.count - 1 : sec.count;
+    for (int i = 0; i < last; ++i)
+        m_s.slider.AddTick(sec.boundaries[size_t(i)]);
+}
+
+void DrawingHistory::SetSliderToSections(int maximum)
+{
+    const Sections& sec = m_s.doc.CurrentSections();
+    m_s.slider.ClearTicks();
+    m_s.slider.SetRange(sec.count > 0 ? sec.boundaries[0] : sec.base, maximum);
+    m_s.slider.SetPosition(maximum);
+    AddBoundaryTicks(false);
+    m_s.slider.Repaint();
+}
+
+void DrawingHistory::TruncateHistory()
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    CDaubrixDoc& doc = m_s.doc;
+    const int position = canvas.historyPosition;
+    if (position >= doc.GlobCount())
+        return;
+    doc.TruncateGlobs(position);
+    const HsvColor color = m_s.tools.palettes ? m_s.tools.palettes->ColorsWindowColor() : m_s.tools.shapes.Current().color;
+    doc.SetColorChange(-1, color);
+    Sections& sec = doc.CurrentSections();
+    for (int i = 0; i < sec.count; ++i) {
+        if (sec.boundaries[size_t(i)] > position) {
+            // Boundaries stay distinct: when the position already ends a section, the
+            // boundaries after it simply go.
+            const bool onBoundary = i > 0 && sec.boundaries[size_t(i - 1)] == position;
+            sec.boundaries[size_t(i)] = position;
+            sec.count = onBoundary ? i : i + 1;
+            break;
+        }
+    }
+    SetSliderToSections(doc.GlobCount());
+}
+
+void DrawingHistory::RefreshHistorySlider()
+{
+    const Sections& sec = m_s.doc.CurrentSections();
+    HistorySlider& slider = m_s.slider;
+    slider.ClearTicks();
+    slider.SetRange(sec.base, m_s.doc.GlobCount());
+    slider.SetPosition(m_s.canvas.historyPosition);
+    AddBoundaryTicks(false);
+    slider.Repaint();
+}
+
+void DrawingHistory::FinishPendingClear()
+{
+    m_s.pendingClear = false;
+    m_s.doc.DeleteContents();
+    m_s.doc.CurrentSections().count = 0;
+    m_s.doc.CurrentSections().base = 0;
+    m_s.canvas.historyPosition = 0;
+}
+
+bool DrawingHistory::CanUndo() const { return m_s.doc.UndoState() != UndoNothing; }
+
+void DrawingHistory::Undo()
+{
+    switch (m_s.doc.UndoState()) {
+    case UndoDrawing: UndoDrawingStep(); break;
+    case RedoDrawing: RedoDrawingStep(); break;
+    case UndoMoveCenter:
+    case RedoMoveCenter:
+        std::swap(m_s.centre, m_s.previousCentre);
+        m_s.doc.SetUndoState(m_s.doc.UndoState() == UndoMoveCenter ? RedoMoveCenter : UndoMoveCenter);
+        break;
+    case UndoClear: UndoClearStep(); break;
+    case RedoClear: RedoClearStep(); break;
+    default: break; // depth, cut and paste register their own steps
+    }
+}
+
+void DrawingHistory::UndoDrawingStep()
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    const int a = canvas.historyPosition;
+    redoTarget = a;
+    canvas.historyPosition = m_s.doc.SectionStart(a);
+    m_s.slider.SetPosition(canvas.historyPosition);
+    m_s.slider.Repaint();
+    canvas.RegenerateFromUndo();
+    m_s.doc.SetUndoState(RedoDrawing);
+    m_s.Invalidate();
+}
+
+void DrawingHistory::RedoDrawingStep()
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    canvas.pendingCount = redoTarget - canvas.historyPosition;
+    canvas.historyPosition = redoTarget;
+    m_s.slider.SetPosition(canvas.historyPosition);
+    m_s.slider.Repaint();
+    canvas.RegenerateFromUndo();
+    m_s.doc.SetUndoState(UndoDrawing);
+    m_s.Invalidate();
+}
+
+void DrawingHistory::UndoClearStep()
+{
+    m_s.pendingClear = false;
+    m_s.doc.SwapColorChanges();
+    m_s.slider.SetRange(saved.minimum, saved.maximum);
+    m_s.slider.SetPosition(saved.position);
+    Sections& sec = m_s.doc.CurrentSections();
+    sec.count = saved.sectionCount;
+    sec.base = saved.sectionBase;
+    m_s.canvas.historyPosition = redoTarget;
+    m_s.slider.ClearTicks();
+    AddBoundaryTicks(false);
+    m_s.slider.Repaint();
+    m_s.canvas.RegenerateFromUndo();
+    m_s.doc.SetUndoState(RedoClear);
+    m_s.Invalidate();
+}
+
+void DrawingHistory::RedoClearStep()
+{
+    m_s.pendingClear = true;
+    m_s.doc.SwapColorChanges();
+    m_s.slider.ClearTicks();
+    m_s.slider.SetRange(0, 0);
+    m_s.slider.SetPosition(0);
+    m_s.slider.Repaint();
+    Sections& sec = m_s.doc.CurrentSections();
+    sec.count = 0;
+    sec.base = 0;
+    m_s.canvas.historyPosition = 0;
+    m_s.canvas.regenerateRequest = true;
+    m_s.doc.SetUndoState(UndoClear);
+    m_s.Invalidate();
+}
+
+bool DrawingHistory::CanClear() const { return m_s.canvas.historyPosition > 0; }
+
+void DrawingHistory::Clear()
+{
+    m_s.pendingClear = true;
+    m_s.doc.SetUndoState(UndoClear);
+    m_s.doc.SnapshotColorChanges();
+    const Sections& sec = m_s.doc.CurrentSections();
+    saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
+    redoTarget = m_s.canvas.historyPosition;
+    RedoClearStep();
+    m_s.doc.SetUndoState(UndoClear);
+}
+
+int DrawingHistory::SnapWhileDragging(int position)
+{
+    CDaubrixDoc& doc = m_s.doc;
+    if (doc.UndoState() == UndoDrawing || doc.UndoState() == RedoDrawing)
+        doc.SetUndoState(UndoNothing);
+    const Sections& sec = doc.CurrentSections();
+    int snap = 1;
+    if (doc.GlobCount() > 9 && sec.count > 0)
+        snap = std::max(5, int(float(sec.boundaries[size_t(sec.count - 1)] - sec.boundaries[0]) * 0.05f));
+    for (int i = 0; i < sec.count; ++i) {
+        if (std::abs(sec.boundaries[size_t(i)] - position) < snap) {
+            position = sec.boundaries[size_t(i)];
+            break;
+        }
+    }
+    m_s.slider.SetPosition(position);
+    return m_s.slider.Position();
+}
+
+void DrawingHistory::ReleaseSlider(int p)
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    const int h = canvas.historyPosition;
+    m_s.slider.SetPosition(p);
+    if (p < h) {
+        canvas.historyPosition = p;
+        if (p < canvas.undoBase)
+            canvas.Regenerate();
+        else
+            canvas.RegenerateFromUndo();
+    } else {
+        canvas.pendingCount += p - h;
+        canvas.historyPosition = p;
+        if (p < canvas.undoBase || h >= canvas.undoBase)
+            canvas.waitCursor = true; // the new globs go on top of the current picture
+        else
+            canvas.RegenerateFromUndo();
+        m_s.doc.MarkShapesUsed(h, p);
+        if (m_s.tools.palettes)
+            m_s.tools.palettes->RepaintShapesWindow();
+    }
+    m_s.Invalidate();
+}
+
+void DrawingHistory::PreviousSection()
+{
+    const Sections& sec = m_s.doc.CurrentSections();
+    int target = sec.base;
+    for (int i = 0; i < sec.count; ++i)
+        if (sec.boundaries[size_t(i)] < m_s.canvas.historyPosition)
+            target = sec.boundaries[size_t(i)];
+    ReleaseSlider(target);
+}
+
+void DrawingHistory::NextSection()
+{
+    const Sections& sec = m_s.doc.CurrentSections();
+    for (int i = 0; i < sec.count; ++i) {
+        if (sec.boundaries[size_t(i)] > m_s.canvas.historyPosition) {
+            ReleaseSlider(sec.boundaries[size_t(i)]);
+            return;
+        }
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+class DrawingSession;
+
+// The slider state that Clear (and later Cut and Paste) put aside for their undo.
+struct SavedSliderState
+{
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+    int sectionCount = 0;
+    int sectionBase = 0;
+};
+
+// Sections, the history position and one level of undo/redo for one drawing window.
+class DrawingHistory
+{
+public:
+    explicit DrawingHistory(DrawingSession& session) : m_s(session) {}
+
+    void AddSectionBoundary(int n);
+    void TruncateHistory();
+    void RefreshHistorySlider();
+    void FinishPendingClear();
+
+    bool CanUndo() const;
+    void Undo();
+    bool CanClear() const;
+    void Clear(); // after the user confirmed "Clear the drawing?"
+
+    // The history slider: dragging snaps; releasing moves the history position.
+    int SnapWhileDragging(int position);
+    void ReleaseSlider(int position);
+    void PreviousSection();
+    void NextSection();
+
+    int redoTarget = 0;
+    SavedSliderState saved;
+
+private:
+    void SetSliderToSections(int maximum);
+    void AddBoundaryTicks(bool skipLargest);
+    void UndoDrawingStep();
+    void RedoDrawingStep();
+    void UndoClearStep();
+    void RedoClearStep();
+
+    DrawingSession& m_s;
+};

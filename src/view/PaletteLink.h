@@ -1,0 +1,17 @@
+#pragma once
+
+#include "color/HsvColor.h"
+
+// What the drawing engine tells the Colors and Shapes palettes, and asks of them.
+class PaletteLink
+{
+public:
+    virtual ~PaletteLink() = default;
+    // The Colors window's current colour (what a truncated history records).
+    virtual HsvColor ColorsWindowColor() const = 0;
+    // The colour drifted during a stroke: show it, without repainting yet.
+    virtual void SetColorsWindowColor(const HsvColor& color) = 0;
+    // A stroke ended while the colour may have drifted: add it to the history and repaint.
+    virtual void StrokeEnded() = 0;
+    virtual void RepaintShapesWindow() = 0;
+};

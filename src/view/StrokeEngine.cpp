@@ -1,0 +1,205 @@
+#include "view/StrokeEngine.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "color/RandomGenerator.h"
+#include "model/CDaubrixDoc.h"
+#include "shapes/ShapeTable.h"
+#include "view/DrawingModes.h"
+#include "view/DrawingSession.h"
+#include "view/PaletteLink.h"
+#include "view/UndoState.h"
+
+namespace {
+
+constexpr int kPressMargin = 20;
+
+HsvColor ColorAt(const CDaubrixDoc& doc, int globIndex)
+{
+    return HsvColor{std::int16_t(doc.HueAt(globIndex)), std::uint8_t(doc.SaturationAt(globIndex)),
+                    std::uint8_t(doc.ValueAt(globIndex))};
+}
+
+} // namespace
+
+bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
+{
+    CDaubrixDoc& doc = m_s.doc;
+    DrawingCanvas& canvas = m_s.canvas;
+    const bool outside = p.x() < -kPressMargin || p.x() > doc.DrawingWidth() + kPressMargin
+        || p.y() < -kPressMargin || p.y() > doc.DrawingHeight() + kPressMargin;
+    if (!mods.shift && outside) {
+        m_noSection = true;
+        return false;
+    }
+    if (m_s.pendingClear)
+        m_s.history.FinishPendingClear();
+    canvas.CopyToUndoImage();
+    m_s.history.TruncateHistory();
+    RecordPressColors();
+
+    bool capture = false;
+    const DrawingModes& modes = m_s.tools.modes;
+    if (modes.lines) {
+        LinesClick(p, mods.ctrl);
+    } else if (!modes.patternMode) {
+        PlaceGlobs(p.x(), p.y(), false, -1);
+        m_stroke = true;
+        canvas.waitCursor = false;
+        capture = true;
+    }
+    canvas.historyPosition = doc.GlobCount();
+    doc.SetUndoState(UndoDrawing);
+    m_s.Invalidate();
+    return capture;
+}
+
+void StrokeEngine::RecordPressColors()
+{
+    CDaubrixDoc& doc = m_s.doc;
+    ShapeTable& shapes = m_s.tools.shapes;
+    const HsvColor current = shapes.Current().color;
+    if (doc.GlobCount() > 0 && doc.GetGlob(doc.GlobCount() - 1).shape != shapes.CurrentIndex())
+        doc.SetColorChange(-1, current);
+    const int position = m_s.canvas.historyPosition;
+    if (position != 0 && ColorAt(doc, doc.ColorChangeInEffect(position)) != current)
+        doc.SetColorChange(-1, current);
+}
+
+void StrokeEngine::Move(QPoint p, PointerModifiers mods)
+{
+    const DrawingModes& modes = m_s.tools.modes;
+    if (!modes.lines) {
+        if (!m_stroke)
+            return;
+        PlaceGlobs(p.x(), p.y(), true, -1);
+        m_s.canvas.historyPosition = m_s.doc.GlobCount();
+        return;
+    }
+    if (!mods.ctrl && HasAnchor() && !m_bandStale)
+        m_bandEnd = p;
+}
+
+void StrokeEngine::Release()
+{
+    m_stroke = false;
+    if (m_s.tools.palettes && m_s.tools.autoChange.AnyOn()) {
+        m_s.tools.palettes->RepaintShapesWindow();
+        m_s.tools.palettes->StrokeEnded();
+    }
+    if (m_noSection)
+        m_noSection = false;
+    else
+        m_s.history.AddSectionBoundary(m_s.doc.GlobCount());
+}
+
+bool StrokeEngine::Skipped(bool moving)
+{
+    const DrawingModes& modes = m_s.tools.modes;
+    if (!modes.skipping || !moving)
+        return false;
+    if (++m_skipCounter > modes.skipValue) {
+        m_skipCounter = 0;
+        return false;
+    }
+    return true;
+}
+
+int StrokeEngine::PlaceGlobs(int x, int y, bool moving, int changeIndex)
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    canvas.lastPlacementSkipped = Skipped(moving);
+    if (canvas.lastPlacementSkipped)
+        return 0;
+    const DrawingModes& modes = m_s.tools.modes;
+    RandomGenerator& random = m_s.tools.random;
+    const int spread = 3 * modes.jitterAmount;
+    const int repeats = modes.jitter ? (modes.jitterAmount - 1) / 2 + 1 : 1;
+    int added = 0;
+    for (int k = 0; k < repeats; ++k) {
+        if (modes.jitter) {
+            // Four draws in order: the scatter walks on from the last glob, it does not restart.
+            const int r1 = random.Next(), r2 = random.Next();
+            x += r1 % spread - r2 % spread;
+            const int r3 = random.Next(), r4 = random.Next();
+            y += r3 % spread - r4 % spread;
+        }
+        m_points.clear();
+        AppendSymmetricSet(modes.symmetry, m_s.centre, QPoint(x, y), m_points);
+        for (QPoint p : m_points) {
+            if (m_s.doc.AddGlob(p.x(), p.y())) {
+                ++added;
+                ++canvas.pendingCount;
+            }
+        }
+    }
+    if (changeIndex != -2 && added > 0 && m_s.tools.autoChange.AnyOn())
+        DriftColor(changeIndex);
+    return added;
+}
+
+void StrokeEngine::DriftColor(int changeIndex)
+{
+    CShape& shape = m_s.tools.shapes.Current();
+    int hue = shape.color.hue, saturation = shape.color.saturation, value = shape.color.value;
+    if (!StepAutoChange(m_s.tools.autoChange, ticks, hue, saturation, value, m_s.tools.random))
+        return;
+    m_s.doc.SetColorChange(changeIndex, hue, saturation, value);
+    shape.Recolor(hue, saturation, value);
+    shape.color = HsvColor{std::int16_t(hue), std::uint8_t(saturation), std::uint8_t(value)};
+    if (m_s.tools.palettes)
+        m_s.tools.palettes->SetColorsWindowColor(shape.color);
+}
+
+void StrokeEngine::LinesClick(QPoint p, bool ctrl)
+{
+    m_bandStart = p;
+    m_bandEnd = p;
+    m_bandStale = true;
+    if (!HasAnchor() || ctrl) {
+        m_anchor = p;
+        m_noSection = true;
+        return;
+    }
+    LayRow(m_anchor, p);
+    m_anchor = p;
+}
+
+void StrokeEngine::LayRow(QPoint a, QPoint p)
+{
+    const int dx = p.x() - a.x();
+    const int dy = p.y() - a.y();
+    const float spacing = 24.0f / float(m_s.tools.modes.lineDensity);
+    const bool xMajor = std::abs(dy) < std::abs(dx);
+    float stepX, stepY;
+    if (xMajor) {
+        stepX = dx < 0 ? -spacing : spacing;
+        stepY = std::fabs(float(dy) / float(dx)) * spacing * (dy < 0 ? -1.0f : 1.0f);
+    } else {
+        stepY = dy < 0 ? -spacing : spacing;
+        stepX = dy == 0 ? 0.0f : std::fabs(float(dx) / float(dy)) * spacing * (dx < 0 ? -1.0f : 1.0f);
+    }
+    float fx = float(a.x()), fy = float(a.y());
+    QPoint at = a;
+    const auto short_of = [&](int pos, int goal, float step) { return (step > 0 && goal > pos) || (step < 0 && goal < pos); };
+    while (xMajor ? short_of(at.x(), p.x(), stepX) : short_of(at.y(), p.y(), stepY)) {
+        m_s.canvas.historyPosition = m_s.doc.GlobCount();
+        PlaceGlobs(at.x(), at.y(), false, -1);
+        fx += stepX;
+        fy += stepY;
+        at = QPoint(int(fx), int(fy));
+    }
+}
+
+bool StrokeEngine::RubberBandVisible() const
+{
+    return m_s.tools.modes.lines && HasAnchor();
+}
+
+std::vector<QLine> StrokeEngine::RubberBandLines() const
+{
+    if (!RubberBandVisible())
+        return {};
+    return SymmetricLines(m_s.tools.modes.symmetry, m_s.centre, m_bandStart, m_bandEnd);
+}

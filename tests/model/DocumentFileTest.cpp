@@ -1,0 +1,278 @@
+#include "ModelFixture.h"
+
+#include "model/BackgroundHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+QByteArray Int32(std::int32_t v)
+{
+    return Bytes({v & 0xFF, v >> 8 & 0xFF, v >> 16 & 0xFF, v >> 24 & 0xFF});
+}
+
+struct FakeHost : BackgroundHost
+{
+    QByteArray EncodeBackgroundJpeg() override { return picture; }
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override
+    {
+        decoded = jpeg;
+        ++decodes;
+        return accept;
+    }
+    QByteArray picture = "\xFF\xD8jpeg\xFF\xD9";
+    QByteArray decoded;
+    int decodes = 0;
+    bool accept = true;
+};
+
+class DocumentFileTest : public ::testing::Test, public ModelFixture
+{
+protected:
+    DocumentFileTest() { doc.SetMessageSink(Sink()); }
+
+    // 200 x 100, three globs (shape 0, 0, 2), colour changes at 0 and 2, one section.
+    void MakeThreeGlobDrawing(CDaubrixDoc& d)
+    {
+        ASSERT_TRUE(d.NewDrawing(200, 100));
+        shapes.SetCurrentIndex(0);
+        ASSERT_TRUE(d.AddGlob(100, 7));
+        ASSERT_TRUE(d.AddGlob(-19, 119));
+        shapes.SetCurrentIndex(2);
+        ASSERT_TRUE(d.AddGlob(3, 4));
+        ASSERT_TRUE(d.SetColorChange(2, 360, 128, 255));
+        d.CurrentSections().count = 1;
+        d.CurrentSections().boundaries[0] = 3;
+        d.SetBackgroundColor(MakeRgb(1, 2, 3));
+        d.SetPrintSize(150);
+    }
+
+    static QByteArray Save(CDaubrixDoc& d)
+    {
+        DocumentArchive archive{ArchiveMode::Store, {}};
+        EXPECT_TRUE(d.Serialize(archive).ok);
+        return archive.bytes;
+    }
+    static FileStatus Open(CDaubrixDoc& d, const QByteArray& bytes)
+    {
+        DocumentArchive archive{ArchiveMode::Load, bytes};
+        return d.Serialize(archive);
+    }
+
+    CDaubrixDoc doc{shapes};
+};
+
+QByteArray ThreeGlobHeader()
+{
+    return Bytes({7}) + "Daubrix" + Int32(200) + Int32(100) + Int32(1) + Int32(0) + Int32(3)
+           + Bytes({1, 2, 3, 0}) + Int32(150);
+}
+
+QByteArray ThreeGlobRecords()
+{
+    return Bytes({3, 0, 0xFF, 0xFF, 2, 0, 5, 0}) + "CGlob" + Bytes({100, 0, 7, 0, 0})
+           + Bytes({0x01, 0x80, 0xED, 0xFF, 119, 0, 0}) + Bytes({0x01, 0x80, 3, 0, 4, 0, 2})
+           + Bytes({2, 0, 0xFF, 0xFF, 2, 0, 12, 0}) + "CColorChange" + Bytes({0, 0, 0, 0, 0, 0, 200, 50})
+           + Bytes({0x05, 0x80, 2, 0, 0, 0, 0x68, 0x01, 128, 255});
+}
+
+TEST_F(DocumentFileTest, NewDrawingDefaults)
+{
+    ASSERT_TRUE(doc.NewDrawing(640, 480));
+    EXPECT_EQ(doc.Width(), 640);
+    EXPECT_EQ(doc.Height(), 480);
+    EXPECT_EQ(doc.BackgroundColor(), 0u);
+    EXPECT_EQ(doc.PrintSize(), 100);
+    EXPECT_EQ(doc.GlobCount(), 0);
+    EXPECT_TRUE(doc.IsUndoImageValid());
+    EXPECT_EQ(doc.UndoState(), 0);
+    EXPECT_FALSE(doc.NewDrawing(99, 480));
+    EXPECT_FALSE(doc.NewDrawing(640, 2049));
+    EXPECT_EQ(doc.Width(), 640);
+}
+
+TEST_F(DocumentFileTest, WritesTheExactLayout)
+{
+    MakeThreeGlobDrawing(doc);
+    EXPECT_EQ(Save(doc).toHex(' '), (ThreeGlobHeader() + ThreeGlobRecords() + Int32(0)).toHex(' '));
+
+    CDaubrixDoc empty(shapes);
+    EXPECT_EQ(Save(empty), Bytes({7}) + "Daubrix" + Int32(100) + Int32(100) + Int32(0) + Int32(0) + Int32(0)
+                               + Int32(100) + Bytes({0, 0, 0, 0}) + Int32(0));
+}
+
+TEST_F(DocumentFileTest, RoundTripWithBackground)
+{
+    FakeHost host;
+    MakeThreeGlobDrawing(doc);
+    doc.SetBackgroundHost(&host);
+    doc.SetBackgroundImage(true);
+    doc.SetUndoState(2);
+    const QByteArray bytes = Save(doc);
+    EXPECT_EQ(bytes.right(4 + 4 + host.picture.size()), Int32(1) + Int32(host.picture.size()) + host.picture);
+
+    FakeHost readerHost;
+    CDaubrixDoc copy(shapes);
+    copy.SetBackgroundHost(&readerHost);
+    for (int i = 0; i < shapes.Count(); ++i)
+        shapes.Shape(i).recolorPending = false;
+    ASSERT_TRUE(Open(copy, bytes).ok);
+    EXPECT_EQ(copy.Width(), 200);
+    EXPECT_EQ(copy.Height(), 100);
+    EXPECT_EQ(copy.Globs(), doc.Globs());
+    EXPECT_EQ(copy.ColorChanges().Items(), doc.ColorChanges().Items());
+    EXPECT_EQ(copy.CurrentSections().count, 1);
+    EXPECT_EQ(copy.SectionStart(2), 0);
+    EXPECT_EQ(copy.BackgroundColor(), MakeRgb(1, 2, 3));
+    EXPECT_EQ(copy.PrintSize(), 150);
+    EXPECT_TRUE(copy.HasBackgroundImage());
+    EXPECT_EQ(readerHost.decoded, host.picture);
+    EXPECT_EQ(copy.UndoState(), 0);
+    EXPECT_FALSE(copy.IsUndoImageValid());
+    EXPECT_TRUE(shapes.Shape(0).recolorPending);
+    EXPECT_FALSE(shapes.Shape(1).recolorPending);
+    EXPECT_TRUE(shapes.Shape(2).recolorPending);
+    EXPECT_EQ(Save(copy), bytes);
+}
+
+TEST_F(DocumentFileTest, BackgroundPartByHostAndDisplay)
+{
+    FakeHost host;
+    MakeThreeGlobDrawing(doc);
+    doc.SetBackgroundHost(&host);
+    doc.SetBackgroundImage(true);
+    const QByteArray withPicture = Save(doc);
+
+    CDaubrixDoc lowColor(shapes);
+    FakeHost lowHost;
+    lowColor.SetBackgroundHost(&lowHost);
+    lowColor.SetLowColorMode(true);
+    ASSERT_TRUE(Open(lowColor, withPicture).ok);
+    EXPECT_FALSE(lowColor.HasBackgroundImage());
+    EXPECT_EQ(lowHost.decodes, 0);
+    EXPECT_FALSE(Open(lowColor, withPicture.chopped(1)).ok); // still checked while skipped
+
+    CDaubrixDoc windowless(shapes);
+    ASSERT_TRUE(Open(windowless, withPicture).ok);
+    EXPECT_FALSE(windowless.HasBackgroundImage());
+    EXPECT_EQ(windowless.GlobCount(), 3);
+
+    CDaubrixDoc refused(shapes);
+    FakeHost refusing;
+    refusing.accept = false;
+    refused.SetBackgroundHost(&refusing);
+    ASSERT_TRUE(Open(refused, withPicture).ok);
+    EXPECT_FALSE(refused.HasBackgroundImage());
+    EXPECT_EQ(refused.GlobCount(), 3);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DocumentFileTest, PictureThatCannotBeMadeStillLeavesAReadableFile)
+{
+    FakeHost host;
+    host.picture.clear();
+    MakeThreeGlobDrawing(doc);
+    doc.SetBackgroundHost(&host);
+    doc.SetBackgroundImage(true);
+    const QByteArray bytes = Save(doc);
+    EXPECT_EQ(bytes.right(4), Int32(0));
+    EXPECT_FALSE(doc.HasBackgroundImage());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Error saving background image (mem)");
+    EXPECT_EQ(messages[0].icon, MessageIcon::None);
+    CDaubrixDoc copy(shapes);
+    copy.SetBackgroundHost(&host);
+    EXPECT_TRUE(Open(copy, bytes).ok);
+
+    // Without a window the file is complete too: it ends with flag 0.
+    CDaubrixDoc windowless(shapes);
+    MakeThreeGlobDrawing(windowless);
+    windowless.SetBackgroundImage(true);
+    EXPECT_EQ(Save(windowless).right(4), Int32(0));
+}
+
+TEST_F(DocumentFileTest, OldFilesAndOddValues)
+{
+    // No sections: the colour follows the base directly; schema-1 records; print size 0.
+    const QByteArray old = Bytes({7}) + "Daubrix" + Int32(100) + Int32(2048) + Int32(0) + Int32(0)
+                           + Bytes({9, 9, 9, 0}) + Int32(0) + Bytes({1, 0, 0xFF, 0xFF, 1, 0, 5, 0}) + "CGlob"
+                           + Bytes({0x10, 0, 0x20, 0}) + Bytes({1, 0, 0xFF, 0xFF, 1, 0, 12, 0}) + "CColorChange"
+                           + Int32(0);
+    FakeHost host;
+    doc.SetBackgroundHost(&host);
+    ASSERT_TRUE(Open(doc, old).ok);
+    EXPECT_EQ(doc.Height(), 2048);
+    EXPECT_EQ(doc.BackgroundColor(), MakeRgb(9, 9, 9));
+    EXPECT_EQ(doc.PrintSize(), 100);
+    EXPECT_EQ(doc.Globs(), std::vector<CGlob>{CGlob(16, 32, 0)});
+    EXPECT_EQ(doc.ColorChanges().Items(), std::vector<CColorChange>{CColorChange(0, 0, 255, 255)});
+}
+
+struct BadFile
+{
+    const char* name;
+    QByteArray bytes;
+};
+
+TEST_F(DocumentFileTest, RefusesBadFilesAndKeepsTheDrawing)
+{
+    const QByteArray good = ThreeGlobHeader() + ThreeGlobRecords() + Int32(0);
+    auto withHeader = [](int width, int height, int sections) {
+        return Bytes({7}) + "Daubrix" + Int32(width) + Int32(height) + Int32(sections) + Int32(0);
+    };
+    const QByteArray tail = Bytes({0, 0, 0, 0}) + Int32(100) + Bytes({0, 0, 0, 0}) + Int32(0);
+    const BadFile cases[] = {
+        {"signature", Bytes({7}) + "Daubrox" + good.mid(8)},
+        {"signature length", Bytes({6}) + "Daubri" + good.mid(8)},
+        {"eleven sections", withHeader(200, 100, 11) + QByteArray(44, '\0') + tail},
+        {"negative sections", withHeader(200, 100, -1) + tail},
+        {"width 99", withHeader(99, 100, 0) + tail},
+        {"width 2049", withHeader(2049, 100, 0) + tail},
+        {"height 99", withHeader(200, 99, 0) + tail},
+        {"height 2049", withHeader(200, 2049, 0) + tail},
+        {"unknown class", QByteArray(good).replace("CColorChange", "CColorChangf")},
+        {"bad schema", QByteArray(good).replace(QByteArray("\x02\x00\x05\x00", 4), QByteArray("\x03\x00\x05\x00", 4))},
+        {"huge glob count", ThreeGlobHeader() + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F})},
+        {"huge picture", ThreeGlobHeader() + ThreeGlobRecords() + Int32(1) + Int32(-1) + "abc"},
+    };
+    FakeHost host;
+    MakeThreeGlobDrawing(doc);
+    doc.SetBackgroundHost(&host);
+    const QByteArray before = Save(doc);
+    for (const BadFile& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FileStatus status = Open(doc, c.bytes);
+        EXPECT_FALSE(status.ok);
+        EXPECT_EQ(status.message, "Unexpected file format.");
+        EXPECT_EQ(Save(doc), before);
+    }
+    EXPECT_EQ(host.decodes, 0);
+}
+
+TEST_F(DocumentFileTest, EveryTruncationFailsCleanly)
+{
+    FakeHost host;
+    MakeThreeGlobDrawing(doc);
+    doc.SetBackgroundHost(&host);
+    doc.SetBackgroundImage(true);
+    const QByteArray full = Save(doc);
+    CDaubrixDoc target(shapes);
+    target.SetBackgroundHost(&host);
+    for (qsizetype length = 0; length < full.size(); ++length) {
+        const FileStatus status = Open(target, full.left(length));
+        EXPECT_FALSE(status.ok) << length;
+        EXPECT_EQ(target.GlobCount(), 0) << length;
+    }
+    EXPECT_TRUE(Open(target, full).ok);
+    EXPECT_EQ(host.decodes, 1);
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+#include "SessionFixture.h"
+
+#include "view/UndoState.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Strokes(SessionFixture& f, int count, int globsEach = 2)
+{
+    for (int s = 0; s < count; ++s) {
+        const int y = 5 + 7 * (s % 12);
+        f.session->strokes.Press({10, y}, {});
+        for (int g = 1; g < globsEach; ++g)
+            f.session->strokes.Move({10 + 4 * g, y}, {});
+        f.session->strokes.Release();
+        f.Canvas().Paint({});
+    }
+}
+
+TEST(DrawingHistory, ElevenStrokesKeepTenBoundaries)
+{
+    SessionFixture f;
+    Strokes(f, 11);
+    const Sections& sec = f.doc.CurrentSections();
+    EXPECT_EQ(sec.count, 10);
+    EXPECT_EQ(sec.base, 2); // the first stroke's end
+    EXPECT_EQ(sec.boundaries[0], 4);
+    EXPECT_EQ(sec.boundaries[9], 22);
+    EXPECT_EQ(f.session->slider.Minimum(), 2);
+    EXPECT_EQ(f.session->slider.Maximum(), 22);
+    EXPECT_EQ(f.session->slider.Ticks().size(), 9u); // every boundary but the largest
+}
+
+TEST(DrawingHistory, UndoStepsBackOneStrokeAndRedoReturns)
+{
+    SessionFixture f;
+    Strokes(f, 2);
+    const QImage twoStrokes = f.Canvas().DrawingImage();
+    f.session->history.Undo();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 2);
+    EXPECT_EQ(f.doc.UndoState(), RedoDrawing);
+    EXPECT_EQ(UndoLabel(f.doc.UndoState()), QStringLiteral("&Redo Drawing\tCtrl+Z"));
+    EXPECT_NE(f.Canvas().DrawingImage(), twoStrokes);
+    f.session->history.Undo();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    EXPECT_EQ(f.Canvas().DrawingImage(), twoStrokes);
+    EXPECT_EQ(f.doc.GlobCount(), 4);
+}
+
+TEST(DrawingHistory, MovingTheSliderDisablesUndoOfDrawing)
+{
+    SessionFixture f;
+    Strokes(f, 2);
+    f.session->history.SnapWhileDragging(3);
+    EXPECT_FALSE(f.session->history.CanUndo());
+}
+
+TEST(DrawingHistory, ClearThenUndoRestoresEverything)
+{
+    SessionFixture f;
+    Strokes(f, 3);
+    const QImage before = f.Canvas().DrawingImage();
+    const auto ticks = f.session->slider.Ticks();
+    f.session->history.Clear();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 0);
+    EXPECT_EQ(f.session->slider.Maximum(), 0);
+    EXPECT_EQ(f.doc.GlobCount(), 6); // still there until the next stroke
+    QImage blank(before.size(), QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    EXPECT_EQ(f.Canvas().DrawingImage(), blank);
+
+    f.session->history.Undo();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 6);
+    EXPECT_EQ(f.session->slider.Minimum(), 0);
+    EXPECT_EQ(f.session->slider.Maximum(), 6);
+    EXPECT_EQ(f.session->slider.Position(), 6);
+    EXPECT_EQ(f.doc.CurrentSections().count, 3);
+    EXPECT_EQ(f.session->slider.Ticks().size(), ticks.size() + 1); // undo ticks every boundary
+    EXPECT_EQ(f.Canvas().DrawingImage(), before);
+}
+
+TEST(DrawingHistory, ClearThenAStrokeDeletesForGood)
+{
+    SessionFixture f;
+    Strokes(f, 3);
+    f.session->history.Clear();
+    Strokes(f, 1);
+    EXPECT_EQ(f.doc.GlobCount(), 2);
+    EXPECT_EQ(f.doc.CurrentSections().count, 1);
+    EXPECT_EQ(f.doc.UndoState(), UndoDrawing);
+}
+
+TEST(DrawingHistory, SliderBackThenDrawTruncates)
+{
+    SessionFixture f;
+    Strokes(f, 4); // boundaries 2 4 6 8
+    f.session->history.ReleaseSlider(f.session->history.SnapWhileDragging(4));
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    Strokes(f, 1);
+    EXPECT_EQ(f.doc.GlobCount(), 6);
+    const Sections& sec = f.doc.CurrentSections();
+    // The boundaries beyond the position went; 4 is not kept twice.
+    ASSERT_EQ(sec.count, 3);
+    EXPECT_EQ(sec.boundaries[0], 2);
+    EXPECT_EQ(sec.boundaries[1], 4);
+    EXPECT_EQ(sec.boundaries[2], 6);
+}
+
+TEST(DrawingHistory, SliderForwardPaintsOnTopAndSnaps)
+{
+    SessionFixture f;
+    Strokes(f, 4);
+    const QImage full = f.Canvas().DrawingImage();
+    f.session->history.PreviousSection();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 6);
+    f.session->history.PreviousSection();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    f.session->history.NextSection();
+    f.Canvas().Paint({});
+    f.session->history.NextSection();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().historyPosition, 8);
+    EXPECT_EQ(f.Canvas().DrawingImage(), full);
+    // Up to 9 globs the thumb does not snap.
+    EXPECT_EQ(f.session->history.SnapWhileDragging(7), 7);
+}
+
+TEST(DrawingHistory, ThumbSnapsWithinFiveGlobsOfABoundary)
+{
+    SessionFixture f;
+    Strokes(f, 4, 3); // boundaries 3 6 9 12
+    EXPECT_EQ(f.session->history.SnapWhileDragging(8), 6); // |3 - 8| is not below 5
+    EXPECT_EQ(f.session->history.SnapWhileDragging(1), 3);
+}
+
+TEST(DrawingHistory, MoveCenterUndoSwapsCentres)
+{
+    SessionFixture f;
+    const QPoint reset = f.session->centre;
+    f.session->previousCentre = reset;
+    f.session->centre = QPoint(3, 4);
+    f.doc.SetUndoState(UndoMoveCenter);
+    f.session->history.Undo();
+    EXPECT_EQ(f.session->centre, reset);
+    f.session->history.Undo();
+    EXPECT_EQ(f.session->centre, QPoint(3, 4));
+}
+
+} // namespace
