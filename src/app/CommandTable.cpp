@@ -1,0 +1,114 @@
+#include "app/CommandTable.h"
+
+#include <algorithm>
+
+using namespace CommandId;
+
+namespace
+{
+constexpr CommandKind P = CommandKind::Plain;
+constexpr CommandKind C = CommandKind::Checkable;
+
+const CommandInfo kCommands[] = {
+    {FileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new drawing", "New", CommandIcon::New, P},
+    {FileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing drawing", "Open",
+     CommandIcon::Open, P},
+    {FileClose, "&Close", "", "Close the active drawing", "Close", CommandIcon::None, P},
+    {FileSave, "&Save\tCtrl+S", "Ctrl+S", "Save the active drawing", "Save", CommandIcon::Save,
+     P},
+    {FileSaveAs, "Save &As...", "", "Save the active drawing with a new name", "Save As",
+     CommandIcon::None, P},
+    {PrintSetup, "P&rint Setup...", "", "Change the printer and printing options",
+     "Print Setup", CommandIcon::None, P},
+    {Exit, "E&xit", "Ctrl+Q", "Quit Daubrix; asks to save drawings", "Exit",
+     CommandIcon::None, P},
+    {ToggleToolbar, "&Toolbar", "", "Show or hide the toolbar", "Toolbar", CommandIcon::None,
+     C},
+    {ToggleToolbar2, "Tool&bar 2", "", "Show or hide the other toolbar", "Toolbar 2",
+     CommandIcon::None, C},
+    {ToggleStatusBar, "&Status Bar", "", "Show or hide the status bar", "Status Bar",
+     CommandIcon::None, C},
+    {ToggleShapes, "&Shapes\tCtrl+1", "Ctrl+1", "Toggle display of Glob Shapes window",
+     "Glob Shapes", CommandIcon::None, C},
+    {ToggleColors, "C&olors\tCtrl+2", "Ctrl+2", "Toggle display of Colors window", "Colors",
+     CommandIcon::None, C},
+    {ToggleHistory, "&Drawing History\tCtrl+3", "Ctrl+3",
+     "Toggle display of Drawing History window", "Drawing History", CommandIcon::None, C},
+    {FullScreen, "&Full Screen\tCtrl+F", "Ctrl+F", "Enter or exit Full-screen mode",
+     "Full Screen", CommandIcon::FullScreen, P},
+    {DrawingInfo, "Drawing &Info...", "", "Show the size and contents of the drawing",
+     "Drawing Info", CommandIcon::Info, P},
+    {WindowCascade, "&Cascade", "", "Arrange drawing windows so they overlap",
+     "Cascade Windows", CommandIcon::None, P},
+    {WindowTile, "&Tile", "", "Arrange drawing windows as non-overlapping tiles",
+     "Tile Windows", CommandIcon::None, P},
+    {TipOfTheDay, "Ti&p of the Day...", "", "Displays a Tip of the Day.", "Tip of the Day",
+     CommandIcon::Tip, P},
+    {HelpTopics, "&Help Topics", "F1", "List Help topics", "Help Topics", CommandIcon::None, P},
+    {ContextHelp, "What's &This?", "Shift+F1", "Display help for clicked buttons and menus",
+     "Help", CommandIcon::ContextHelp, P},
+    {About, "&About Daubrix...", "", "Display program information and version number",
+     "About", CommandIcon::None, P},
+};
+
+MenuLayout FileMenu(bool withDrawing)
+{
+    if (!withDrawing)
+        return {"&File", {FileNew, FileOpen, Separator, PrintSetup, Separator, RecentFile,
+                          Separator, Exit}};
+    return {"&File", {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator,
+                      PrintSetup, Separator, RecentFile, Separator, Exit}};
+}
+
+MenuLayout ViewMenu()
+{
+    return {"&View", {ToggleToolbar, ToggleToolbar2, ToggleStatusBar, Separator, ToggleShapes,
+                      ToggleColors, ToggleHistory, Separator, FullScreen}};
+}
+
+MenuLayout HelpMenu()
+{
+    return {"&Help", {HelpTopics, ContextHelp, Separator, About}};
+}
+} // namespace
+
+std::span<const CommandInfo> CommandTable::Commands()
+{
+    return kCommands;
+}
+
+const CommandInfo* CommandTable::Find(int id)
+{
+    const auto found = std::ranges::find(kCommands, id, &CommandInfo::id);
+    return found == std::end(kCommands) ? nullptr : &*found;
+}
+
+std::vector<MenuLayout> CommandTable::MenusWithoutDrawing()
+{
+    return {FileMenu(false), ViewMenu(), HelpMenu()};
+}
+
+std::vector<MenuLayout> CommandTable::MenusWithDrawing()
+{
+    return {FileMenu(true),
+            {"&Edit", {}},
+            ViewMenu(),
+            {"&Drawing", {DrawingInfo}},
+            {"&Image", {}},
+            {"&Colors", {}},
+            {"&Window", {WindowCascade, WindowTile}},
+            HelpMenu()};
+}
+
+std::vector<int> CommandTable::Toolbar1()
+{
+    return {FileNew, FileOpen, FileSave, Separator, 57635, 57634, 57637, Separator,
+            57607, 57609, ContextHelp};
+}
+
+std::vector<int> CommandTable::Toolbar2()
+{
+    return {57643, Separator, 32794, 32775, 32776, 32774, 32779, 32801, 32809, 32823, 32825,
+            Separator, 32777, 32781, Separator, 32789, 32790, 32791, 32820, 32819,
+            Separator, 32792};
+}

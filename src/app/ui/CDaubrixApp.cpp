@@ -1,0 +1,161 @@
+#include "app/ui/CDaubrixApp.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+
+#include "app/BasicDrawingDocument.h"
+#include "app/CommandLine.h"
+#include "app/ProgramFolder.h"
+#include "app/ui/CFewColorsDlg.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CTipDlg.h"
+#include "app/ui/DrawingWindows.h"
+#include "app/ui/ShellMessageBox.h"
+
+namespace
+{
+QSettings Store()
+{
+    return QSettings(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
+}
+
+QSize ScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(640, 480);
+}
+
+// Until the shape library takes over start-up: the shape files present are the shapes.
+int CountShapeFiles(const QString& programFolder)
+{
+    const QDir shapes(programFolder + QStringLiteral("shapes"));
+    return int(shapes.entryList({QStringLiteral("*.bmp")}, QDir::Files).size());
+}
+
+void Fail(const QString& text)
+{
+    ShellMessageBox::Show(nullptr, {text, ShellMessage::Icon::Stop});
+}
+} // namespace
+
+CDaubrixApp::CDaubrixApp(StartupHooks hooks)
+    : m_hooks(std::move(hooks)),
+      m_documents([] { return std::make_unique<BasicDrawingDocument>(); })
+{
+    if (!m_hooks.discoverShapes)
+        m_hooks.discoverShapes = CountShapeFiles;
+    if (!m_hooks.prepareShapes)
+        m_hooks.prepareShapes = [] { return true; };
+    if (!m_hooks.runModal)
+        m_hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
+}
+
+CDaubrixApp::~CDaubrixApp()
+{
+    Exit();
+}
+
+QString CDaubrixApp::ShapesNotFoundText()
+{
+    return QStringLiteral("Shapes not found!");
+}
+
+QString CDaubrixApp::ShapeCursorsText()
+{
+    return QStringLiteral("Error creating shape cursors:\nNot enough Resources.\n\n"
+                          "Close one or more programs\nor restart and try again.");
+}
+
+bool CDaubrixApp::Start()
+{
+    m_programFolder = m_hooks.programFolder.isEmpty()
+                          ? ProgramFolder::Locate(QCoreApplication::applicationFilePath())
+                          : m_hooks.programFolder;
+    if (!LoadShapes())
+        return false;
+    ReadSettings();
+    CreateFrame();
+    m_frame->ShowWithShowCommand();
+    CheckDisplay();
+    OfferTip();
+    OpenCommandLineDrawing();
+    return true;
+}
+
+bool CDaubrixApp::LoadShapes()
+{
+    if (m_hooks.discoverShapes(m_programFolder) <= 0) {
+        Fail(ShapesNotFoundText());
+        return false;
+    }
+    if (!m_hooks.prepareShapes()) {
+        Fail(ShapeCursorsText());
+        m_doNotSave = true;
+        return false;
+    }
+    m_loading = false;
+    return true;
+}
+
+void CDaubrixApp::ReadSettings()
+{
+    QSettings store = Store();
+    m_settings.Read(store, ScreenSize());
+    m_documents.Recent().Read(store);
+    m_settingsRead = true;
+}
+
+void CDaubrixApp::CreateFrame()
+{
+    FrameContext context{m_settings, m_documents, m_lastNewDrawing, m_programFolder, {}, {}, {}, {}};
+    context.makeView = m_hooks.makeView;
+    context.runModal = m_hooks.runModal;
+    m_frame = std::make_unique<CMainFrame>(std::move(context));
+    m_settings.KeepMainWindowOnScreen(ScreenSize());
+    m_frame->ApplyPlacement();
+}
+
+void CDaubrixApp::CheckDisplay()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() > 8)
+        return;
+    CFewColorsDlg dialog(m_frame.get());
+    m_hooks.runModal(dialog);
+    m_lowColor = true;
+}
+
+void CDaubrixApp::OfferTip()
+{
+    QSettings store = Store();
+    if (!CTipDlg::ShowAtStartUp(store))
+        return;
+    CTipDlg dialog(m_programFolder + QStringLiteral("tips.txt"), store, m_frame.get());
+    m_hooks.runModal(dialog);
+}
+
+void CDaubrixApp::OpenCommandLineDrawing()
+{
+    const QString path = DrawingToOpen(m_hooks.arguments);
+    if (!path.isEmpty())
+        m_frame->Drawings().OpenDrawing(path);
+}
+
+void CDaubrixApp::Exit()
+{
+    if (m_exited)
+        return;
+    m_exited = true;
+    if (m_frame)
+        m_frame->Palettes().RecordPlacements();
+    m_frame.reset();
+    if (m_doNotSave || !m_settingsRead)
+        return;
+    QSettings store = Store();
+    m_settings.Write(store);
+    m_documents.Recent().Write(store);
+}

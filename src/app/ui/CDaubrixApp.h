@@ -1,0 +1,73 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QStringList>
+
+#include "app/AppSettings.h"
+#include "app/DocumentManager.h"
+#include "app/NewDrawingChoice.h"
+#include "app/ui/FrameContext.h"
+#include "color/RandomGenerator.h"
+
+class QDialog;
+class CMainFrame;
+
+// The program as a whole: start-up in order, what all drawings share, and the settings
+// written back at the end.
+class CDaubrixApp final
+{
+public:
+    // The pieces of start-up that reach outside the program; empty ones take the
+    // program's own.
+    struct StartupHooks
+    {
+        QString programFolder; // empty: found from the executable's path
+        std::function<int(const QString& programFolder)> discoverShapes; // shapes found
+        std::function<bool()> prepareShapes;                             // false: no cursors
+        std::function<int(QDialog&)> runModal;
+        std::function<FrameContext::ViewParts(DocumentManager::Drawing&)> makeView;
+        QStringList arguments; // without the program name
+    };
+
+    explicit CDaubrixApp(StartupHooks hooks = {});
+    ~CDaubrixApp();
+
+    // False ends the program; the reason has been shown.
+    bool Start();
+    // Writes the settings, unless start-up failed before it read them.
+    void Exit();
+
+    CMainFrame* Frame() const { return m_frame.get(); }
+    AppSettings& Settings() { return m_settings; }
+    DocumentManager& Documents() { return m_documents; }
+    const QString& ProgramFolder() const { return m_programFolder; }
+    RandomGenerator& Random() { return m_random; }
+    bool LowColor() const { return m_lowColor; }
+    bool Loading() const { return m_loading; }
+
+    static QString ShapesNotFoundText();
+    static QString ShapeCursorsText();
+
+private:
+    bool LoadShapes();
+    void ReadSettings();
+    void CreateFrame();
+    void CheckDisplay();
+    void OfferTip();
+    void OpenCommandLineDrawing();
+
+    StartupHooks m_hooks;
+    RandomGenerator m_random; // seeded with the time
+    QString m_programFolder;
+    AppSettings m_settings;
+    DocumentManager m_documents;
+    NewDrawingChoice m_lastNewDrawing;
+    std::unique_ptr<CMainFrame> m_frame;
+    bool m_loading = true;
+    bool m_lowColor = false;
+    bool m_doNotSave = false;
+    bool m_settingsRead = false;
+    bool m_exited = false;
+};

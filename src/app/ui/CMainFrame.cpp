@@ -1,0 +1,565 @@
+#include "app/ui/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "app/CommandIcons.h"
+#include "app/ui/CAboutDlg.h"
+#include "app/ui/CChildFrame.h"
+#include "app/ui/CDrawingInfoDlg.h"
+#include "app/ui/CHelpDlg.h"
+#include "app/ui/CNewDrawingDlg.h"
+#include "app/ui/CTipDlg.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/DrawingViewPort.h"
+#include "app/ui/DrawingWindows.h"
+#include "app/ui/ShellMessageBox.h"
+
+using namespace CommandId;
+
+struct CMainFrame::FrameHandler
+{
+    int id;
+    void (CMainFrame::*run)();
+    void (CMainFrame::*update)(QAction&);
+};
+
+const CMainFrame::FrameHandler CMainFrame::kHandlers[] = {
+    {FileNew, &CMainFrame::OnNew, nullptr},
+    {FileOpen, &CMainFrame::OnOpen, nullptr},
+    {FileClose, &CMainFrame::OnClose, &CMainFrame::UpdateNeedsDrawing},
+    {FileSave, &CMainFrame::OnSave, &CMainFrame::UpdateNeedsDrawing},
+    {FileSaveAs, &CMainFrame::OnSaveAs, &CMainFrame::UpdateNeedsDrawing},
+    {PrintSetup, &CMainFrame::OnPrintSetup, nullptr},
+    {Exit, &CMainFrame::OnExit, nullptr},
+    {ToggleToolbar, &CMainFrame::OnToggleToolbar1, &CMainFrame::UpdateToolbar1},
+    {ToggleToolbar2, &CMainFrame::OnToggleToolbar2, &CMainFrame::UpdateToolbar2},
+    {ToggleStatusBar, &CMainFrame::OnToggleStatusBar, &CMainFrame::UpdateStatusBar},
+    {FullScreen, &CMainFrame::ToggleFullScreen, nullptr},
+    {DrawingInfo, &CMainFrame::OnDrawingInfo, &CMainFrame::UpdateNeedsDrawing},
+    {WindowCascade, &CMainFrame::OnCascade, &CMainFrame::UpdateNeedsDrawing},
+    {WindowTile, &CMainFrame::OnTile, &CMainFrame::UpdateNeedsDrawing},
+    {TipOfTheDay, &CMainFrame::OnTipOfTheDay, nullptr},
+    {HelpTopics, &CMainFrame::OnHelpTopics, nullptr},
+    {ContextHelp, &CMainFrame::OnContextHelp, nullptr},
+    {About, &CMainFrame::OnAbout, nullptr},
+};
+
+namespace
+{
+const QString kTipText = QStringLiteral("Ti&p of the Day...");
+const QString kHelpTitle = QStringLiteral("&Help");
+
+QLabel* MakeIndicator(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setEnabled(false); // the keyboard's lock states are not known to the program
+    return label;
+}
+
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+} // namespace
+
+CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
+    : QMainWindow(parent), m_context(std::move(context))
+{
+    m_context.UseDefaultHooks();
+    setWindowTitle(QStringLiteral("Daubrix"));
+    setWindowIcon(QIcon(QPixmap::fromImage(CommandIcons::PaintProgramIcon(64))));
+    setAcceptDrops(true);
+    m_commands = new CommandActions(this);
+    m_palettes = new PaletteList(m_context.settings, this);
+    m_workspace = new QMdiArea;
+    m_workspace->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(m_workspace);
+    m_drawings = new DrawingWindows(m_context, *m_workspace, *this);
+    CreateBars();
+    CreateStatusBar();
+    RegisterHandlers();
+    InstallMenus();
+    RestoreBarState();
+    m_context.documents.SetListener(
+        [this](DocumentManager::Drawing& drawing) { m_drawings->ShowTitles(drawing); });
+    connect(m_drawings, &DrawingWindows::WindowsChanged, this, &CMainFrame::OnWindowActivated);
+    connect(m_workspace, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
+    m_idleUpdate = new QTimer(this);
+    connect(m_idleUpdate, &QTimer::timeout, m_commands, &CommandActions::UpdateAll);
+    m_idleUpdate->start(250);
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_context.documents.SetListener({});
+    m_drawings->disconnect(this);
+    m_workspace->disconnect(this);
+}
+
+void CMainFrame::RegisterHandlers()
+{
+    for (const FrameHandler& handler : kHandlers) {
+        CommandActions::Update update;
+        if (handler.update)
+            update = [this, fn = handler.update](QAction& action) { (this->*fn)(action); };
+        m_commands->SetHandler(handler.id, [this, fn = handler.run] { (this->*fn)(); }, update);
+    }
+}
+
+void CMainFrame::CreateBars()
+{
+    m_toolbar1 = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar2 = addToolBar(QStringLiteral("Toolbar 2"));
+    m_toolbar2->setObjectName(QStringLiteral("Toolbar2"));
+    for (QToolBar* bar : {m_toolbar1, m_toolbar2})
+        bar->setIconSize(QSize(16, 16));
+    m_commands->FillToolbar(*m_toolbar1, CommandTable::Toolbar1());
+    m_commands->FillToolbar(*m_toolbar2, CommandTable::Toolbar2());
+    m_toolbar2->setVisible(!m_toolbar2->actions().isEmpty());
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_pane0 = new QLabel(QStringLiteral("Ready"));
+    m_pane1 = new QLabel(QStringLiteral(" "));
+    m_pane1->setMinimumWidth(30);
+    m_pane1->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(m_pane0, 1);
+    statusBar()->addPermanentWidget(m_pane1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"})
+        statusBar()->addPermanentWidget(MakeIndicator(QLatin1String(indicator)));
+}
+
+QMenu* CMainFrame::HelpMenu() const
+{
+    for (QAction* action : menuBar()->actions()) {
+        if (action->menu() && action->text() == kHelpTitle)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+void CMainFrame::InstallMenus()
+{
+    const bool withDrawing = !m_workspace->subWindowList().isEmpty();
+    std::vector<QMenu*>& menus = withDrawing ? m_menusWithDrawing : m_menusWithoutDrawing;
+    if (menus.empty()) {
+        const auto layouts = withDrawing ? CommandTable::MenusWithDrawing()
+                                         : CommandTable::MenusWithoutDrawing();
+        for (const MenuLayout& layout : layouts) {
+            if (QMenu* menu = m_commands->BuildMenu(layout, this))
+                menus.push_back(menu);
+        }
+        for (QMenu* menu : menus) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+                EnsureTipItem();
+                ListRecentFiles(*menu);
+            });
+        }
+    }
+    menuBar()->clear();
+    for (QMenu* menu : menus)
+        menuBar()->addMenu(menu);
+    EnsureTipItem();
+}
+
+void CMainFrame::EnsureTipItem()
+{
+    QAction* tip = m_commands->Action(TipOfTheDay);
+    QMenu* help = HelpMenu();
+    if (!help) {
+        if (!m_createdHelpMenu)
+            m_createdHelpMenu = new QMenu(kHelpTitle, this);
+        m_createdHelpMenu->addAction(tip);
+        menuBar()->addMenu(m_createdHelpMenu);
+        return;
+    }
+    const QList<QAction*> items = help->actions();
+    if (!items.isEmpty() && items.first()->text() == tip->text())
+        return;
+    QAction* first = items.isEmpty() ? nullptr : items.first();
+    help->insertAction(first, tip);
+    help->insertSeparator(first);
+}
+
+void CMainFrame::ListRecentFiles(QMenu& menu)
+{
+    QAction* marker = nullptr;
+    for (QAction* action : menu.actions()) {
+        if (action->property("recentFile").isValid()) {
+            menu.removeAction(action);
+            action->deleteLater();
+        } else if (action->objectName() == QLatin1String("recentFiles")) {
+            marker = action;
+        }
+    }
+    if (!marker)
+        return;
+    const QStringList files = m_context.documents.Recent().Files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString name = QFileInfo(files[i]).fileName();
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name), &menu);
+        item->setProperty("recentFile", files[i]);
+        item->setStatusTip(QStringLiteral("Open %1").arg(files[i]));
+        connect(item, &QAction::triggered, this,
+                [this, path = files[i]] { m_drawings->OpenDrawing(path); });
+        menu.insertAction(marker, item);
+    }
+    if (files.isEmpty()) {
+        auto* none = new QAction(QStringLiteral("Recent File"), &menu);
+        none->setProperty("recentFile", QString());
+        none->setEnabled(false);
+        menu.insertAction(marker, none);
+    }
+}
+
+void CMainFrame::RestoreBarState()
+{
+    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
+    restoreState(store.value(QStringLiteral("Toolbars/State")).toByteArray());
+    if (m_toolbar2->actions().isEmpty())
+        m_toolbar2->hide();
+}
+
+void CMainFrame::SaveBarState()
+{
+    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
+    store.setValue(QStringLiteral("Toolbars/State"), saveState());
+}
+
+QPrinter& CMainFrame::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
+void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
+{
+    m_palettes->Register(palette);
+    const int id = palette.commandId;
+    m_commands->SetHandler(
+        id, [this, id] { m_palettes->Toggle(id); },
+        [this, id](QAction& action) { action.setChecked(m_palettes->IsVisible(id)); });
+}
+
+// ---- full screen ----
+
+void CMainFrame::RecordBars()
+{
+    m_barsBefore = {m_toolbar1->isVisibleTo(this), m_toolbar2->isVisibleTo(this),
+                    statusBar()->isVisibleTo(this)};
+}
+
+void CMainFrame::HideBars()
+{
+    m_toolbar1->hide();
+    m_toolbar2->hide();
+    statusBar()->hide();
+}
+
+void CMainFrame::EnterFullScreen()
+{
+    m_stateBeforeFullScreen = windowState();
+    m_geometryBeforeFullScreen = saveGeometry();
+    m_fullScreen = true;
+    m_stage = 3;
+    showFullScreen();
+}
+
+void CMainFrame::LeaveFullScreen()
+{
+    m_fullScreen = false;
+    m_stage = 0;
+    setWindowState(m_stateBeforeFullScreen & ~Qt::WindowFullScreen);
+    restoreGeometry(m_geometryBeforeFullScreen);
+    m_toolbar1->setVisible(m_barsBefore[0]);
+    m_toolbar2->setVisible(m_barsBefore[1]);
+    statusBar()->setVisible(m_barsBefore[2]);
+    m_palettes->ShowAgain(m_palettesBefore);
+}
+
+void CMainFrame::ToggleFullScreen()
+{
+    if (m_fullScreen) {
+        LeaveFullScreen();
+        return;
+    }
+    // Part-way through the cycle some bars and palettes are hidden already; what was
+    // recorded before they were hidden is what comes back.
+    if (m_stage < 2)
+        RecordBars();
+    if (m_stage < 1)
+        m_palettesBefore = m_palettes->Visibility();
+    EnterFullScreen();
+    HideBars();
+    m_palettes->HideVisible();
+}
+
+void CMainFrame::CycleScreenMode()
+{
+    switch (m_stage) {
+    case 0:
+        m_palettesBefore = m_palettes->Visibility();
+        m_palettes->HideVisible();
+        m_stage = 1;
+        break;
+    case 1:
+        m_palettes->HideVisible();
+        RecordBars();
+        HideBars();
+        m_stage = 2;
+        break;
+    case 2: EnterFullScreen(); break;
+    default: LeaveFullScreen(); break;
+    }
+}
+
+// ---- status bar ----
+
+void CMainFrame::ShowProgress(int percent)
+{
+    m_pane1->setText(QString::asprintf("%2d%%", percent));
+}
+
+void CMainFrame::ClearProgress()
+{
+    m_pane1->setText(QStringLiteral(" "));
+}
+
+void CMainFrame::SetPaneText(int pane, const QString& text)
+{
+    if (pane == 0)
+        m_pane0->setText(text);
+    else if (pane == 1)
+        m_pane1->setText(text);
+}
+
+QString CMainFrame::PaneText(int pane) const
+{
+    return pane == 0 ? m_pane0->text() : pane == 1 ? m_pane1->text() : QString();
+}
+
+// ---- placement and closing ----
+
+void CMainFrame::ApplyPlacement()
+{
+    const AppSettings& s = m_context.settings;
+    resize(s.appWindowX2 - s.appWindowX1, s.appWindowY2 - s.appWindowY1);
+    move(s.appWindowX1, s.appWindowY1);
+}
+
+void CMainFrame::ShowWithShowCommand()
+{
+    switch (m_context.settings.appWindowShowCmd) {
+    case 2: showMinimized(); break;
+    case 3: showMaximized(); break;
+    default: show(); break;
+    }
+}
+
+void CMainFrame::RecordPlacement()
+{
+    AppSettings& s = m_context.settings;
+    s.appWindowShowCmd = isMinimized() ? 2 : isMaximized() ? 3 : 1;
+    const QRect normal = s.appWindowShowCmd == 1 ? QRect(pos(), size()) : normalGeometry();
+    s.appWindowX1 = normal.x();
+    s.appWindowY1 = normal.y();
+    s.appWindowX2 = normal.x() + normal.width();
+    s.appWindowY2 = normal.y() + normal.height();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_stage != 0) {
+        if (m_stage < 3)
+            EnterFullScreen();
+        LeaveFullScreen();
+    }
+    RecordPlacement();
+    SaveBarState();
+    if (!m_drawings->CloseAll()) {
+        event->ignore();
+        return;
+    }
+    m_palettes->RecordPlacements();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QString& path : LocalFiles(event->mimeData()))
+        m_drawings->OpenDrawing(path);
+    event->acceptProposedAction();
+}
+
+// ---- commands ----
+
+void CMainFrame::OnWindowActivated()
+{
+    InstallMenus();
+    DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
+    setWindowTitle(drawing ? QStringLiteral("Daubrix - ") + drawing->title
+                           : QStringLiteral("Daubrix"));
+    m_commands->UpdateAll();
+}
+
+void CMainFrame::OnNew()
+{
+    m_drawings->NewDrawing();
+}
+
+void CMainFrame::OnOpen()
+{
+    const QString path = m_context.chooseOpenPath(this);
+    if (!path.isEmpty())
+        m_drawings->OpenDrawing(path);
+}
+
+void CMainFrame::OnClose()
+{
+    if (QMdiSubWindow* child = m_drawings->ActiveChild())
+        child->close();
+}
+
+void CMainFrame::OnSave()
+{
+    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
+        m_drawings->SaveDrawing(*drawing);
+}
+
+void CMainFrame::OnSaveAs()
+{
+    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
+        m_drawings->SaveDrawingAs(*drawing);
+}
+
+void CMainFrame::OnPrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), this);
+    m_context.runModal(dialog);
+}
+
+void CMainFrame::OnExit()
+{
+    close();
+}
+
+void CMainFrame::OnToggleToolbar1()
+{
+    m_toolbar1->setVisible(!m_toolbar1->isVisibleTo(this));
+}
+
+void CMainFrame::OnToggleToolbar2()
+{
+    m_toolbar2->setVisible(!m_toolbar2->isVisibleTo(this));
+}
+
+void CMainFrame::OnToggleStatusBar()
+{
+    statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+}
+
+void CMainFrame::OnDrawingInfo()
+{
+    const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
+    if (!drawing)
+        return;
+    const DrawingDocument& document = *drawing->document;
+    CDrawingInfoDlg::Facts facts;
+    facts.globCount = document.GlobCount();
+    facts.colorCount = document.ColorChangeCount();
+    facts.width = document.Size().width();
+    facts.height = document.Size().height();
+    facts.background = document.BackgroundColor();
+    CDrawingInfoDlg dialog(facts, this);
+    m_context.runModal(dialog);
+}
+
+void CMainFrame::OnCascade()
+{
+    m_workspace->cascadeSubWindows();
+}
+
+void CMainFrame::OnTile()
+{
+    m_workspace->tileSubWindows();
+}
+
+void CMainFrame::OnTipOfTheDay()
+{
+    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
+    CTipDlg dialog(m_context.programFolder + QStringLiteral("tips.txt"), store, this);
+    m_context.runModal(dialog);
+}
+
+void CMainFrame::OnHelpTopics()
+{
+    if (!m_help) {
+        m_help = new CHelpDlg(m_context.programFolder + QStringLiteral("help/index.html"), this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+}
+
+void CMainFrame::OnContextHelp()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg dialog(this);
+    m_context.runModal(dialog);
+}
+
+void CMainFrame::UpdateNeedsDrawing(QAction& action)
+{
+    action.setEnabled(m_drawings->ActiveDrawing() != nullptr);
+}
+
+void CMainFrame::UpdateToolbar1(QAction& action)
+{
+    action.setChecked(m_toolbar1->isVisibleTo(this));
+}
+
+void CMainFrame::UpdateToolbar2(QAction& action)
+{
+    action.setEnabled(!m_toolbar2->actions().isEmpty());
+    action.setChecked(m_toolbar2->isVisibleTo(this));
+}
+
+void CMainFrame::UpdateStatusBar(QAction& action)
+{
+    action.setChecked(statusBar()->isVisibleTo(this));
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "app/ui/FrameContext.h"
+#include "app/ui/PaletteList.h"
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+class QTimer;
+class QToolBar;
+class CChildFrame;
+class CHelpDlg;
+class CommandActions;
+class DrawingWindows;
+
+// The main window: drawing windows in a workspace, the menus and toolbars built from the
+// command table, the status bar, the floating palettes and the full-screen stages.
+class CMainFrame final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(FrameContext context, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CommandActions& Commands() { return *m_commands; }
+    QMdiArea* Workspace() const { return m_workspace; }
+    QToolBar* Toolbar1() const { return m_toolbar1; }
+    QToolBar* Toolbar2() const { return m_toolbar2; }
+    QMenu* HelpMenu() const;
+    QPrinter& Printer();
+
+    // A palette's window, toggle command, visibility setting and placement in one call.
+    void RegisterPalette(const PaletteRegistration& palette);
+    PaletteList& Palettes() { return *m_palettes; }
+
+    // Stage 0 normal, 1 palettes hidden, 2 bars hidden too, 3 full screen.
+    void CycleScreenMode();
+    void ToggleFullScreen();
+    int ScreenStage() const { return m_stage; }
+
+    void ShowProgress(int percent);
+    void ClearProgress();
+    void SetPaneText(int pane, const QString& text);
+    QString PaneText(int pane) const;
+
+    void ApplyPlacement();
+    void ShowWithShowCommand();
+    void RecordPlacement();
+
+    DrawingWindows& Drawings() { return *m_drawings; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    struct FrameHandler;
+    static const FrameHandler kHandlers[];
+
+    void CreateBars();
+    void CreateStatusBar();
+    void RegisterHandlers();
+    void InstallMenus();
+    void EnsureTipItem();
+    void ListRecentFiles(QMenu& menu);
+    void RestoreBarState();
+    void SaveBarState();
+
+    void EnterFullScreen();
+    void LeaveFullScreen();
+    void RecordBars();
+    void HideBars();
+
+    void OnNew();
+    void OnOpen();
+    void OnClose();
+    void OnSave();
+    void OnSaveAs();
+    void OnWindowActivated();
+    void OnPrintSetup();
+    void OnExit();
+    void OnToggleToolbar1();
+    void OnToggleToolbar2();
+    void OnToggleStatusBar();
+    void OnDrawingInfo();
+    void OnCascade();
+    void OnTile();
+    void OnTipOfTheDay();
+    void OnHelpTopics();
+    void OnContextHelp();
+    void OnAbout();
+    void UpdateNeedsDrawing(QAction& action);
+    void UpdateToolbar1(QAction& action);
+    void UpdateToolbar2(QAction& action);
+    void UpdateStatusBar(QAction& action);
+
+    FrameContext m_context;
+    CommandActions* m_commands = nullptr;
+    PaletteList* m_palettes = nullptr;
+    DrawingWindows* m_drawings = nullptr;
+    QMdiArea* m_workspace = nullptr;
+    QToolBar* m_toolbar1 = nullptr;
+    QToolBar* m_toolbar2 = nullptr;
+    QLabel* m_pane0 = nullptr;
+    QLabel* m_pane1 = nullptr;
+    QTimer* m_idleUpdate = nullptr;
+    std::vector<QMenu*> m_menusWithoutDrawing;
+    std::vector<QMenu*> m_menusWithDrawing;
+    QMenu* m_createdHelpMenu = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    QPointer<CHelpDlg> m_help;
+
+    int m_stage = 0;
+    bool m_fullScreen = false;
+    Qt::WindowStates m_stateBeforeFullScreen;
+    QByteArray m_geometryBeforeFullScreen;
+    std::array<bool, 3> m_barsBefore{true, true, true};
+    std::vector<bool> m_palettesBefore;
+};

@@ -1,0 +1,152 @@
+#include "app/ui/CommandActions.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QPixmap>
+#include <QToolBar>
+#include <QWidget>
+
+#include "app/CommandIcons.h"
+
+namespace
+{
+QIcon MakeIcon(CommandIcon kind)
+{
+    QIcon icon;
+    if (kind == CommandIcon::None)
+        return icon;
+    for (int side : {16, 24, 32, 48})
+        icon.addPixmap(QPixmap::fromImage(CommandIcons::Paint(kind, side)));
+    return icon;
+}
+
+// Adds a separator unless the list so far is empty or already ends in one.
+void AddSeparator(QWidget& target, bool& pending)
+{
+    if (!target.actions().isEmpty() && !target.actions().last()->isSeparator())
+        pending = true;
+}
+} // namespace
+
+CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner) {}
+
+QAction* CommandActions::MakeAction(const CommandInfo& info)
+{
+    const QString text = QString::fromUtf8(info.text);
+    auto* action = new QAction(MakeIcon(info.icon), text.section(u'\t', 0, 0), m_owner);
+    action->setData(info.id);
+    action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+    action->setStatusTip(QString::fromUtf8(info.prompt));
+    action->setToolTip(QString::fromUtf8(info.tooltip));
+    action->setWhatsThis(QString::fromUtf8(info.prompt));
+    action->setCheckable(info.kind == CommandKind::Checkable);
+    action->setEnabled(false);
+    const int id = info.id;
+    connect(action, &QAction::triggered, this, [this, id] { Trigger(id); });
+    m_owner->addAction(action);
+    return action;
+}
+
+QAction* CommandActions::Action(int id)
+{
+    if (auto found = m_actions.find(id); found != m_actions.end())
+        return found->second;
+    const CommandInfo* info = CommandTable::Find(id);
+    if (!info)
+        return nullptr;
+    QAction* action = MakeAction(*info);
+    m_actions.emplace(id, action);
+    return action;
+}
+
+void CommandActions::SetHandler(int id, Run run, Update update)
+{
+    m_handlers[id] = Handler{std::move(run), std::move(update)};
+    if (QAction* action = Action(id))
+        UpdateAction(*action);
+}
+
+void CommandActions::Trigger(int id)
+{
+    const auto found = m_handlers.find(id);
+    if (found == m_handlers.end() || !found->second.run)
+        return;
+    // Copied: a handler may replace handlers while it runs.
+    const Run run = found->second.run;
+    run();
+    if (QAction* action = Action(id))
+        UpdateAction(*action);
+}
+
+void CommandActions::UpdateAction(QAction& action)
+{
+    const auto found = m_handlers.find(action.data().toInt());
+    if (found == m_handlers.end()) {
+        action.setEnabled(false);
+        return;
+    }
+    action.setEnabled(true);
+    if (found->second.update)
+        found->second.update(action);
+}
+
+void CommandActions::UpdateAll()
+{
+    for (auto& [id, action] : m_actions)
+        UpdateAction(*action);
+}
+
+QMenu* CommandActions::BuildMenu(const MenuLayout& layout, QWidget* parent)
+{
+    auto* menu = new QMenu(QString::fromUtf8(layout.title), parent);
+    bool separatorPending = false;
+    for (int id : layout.items) {
+        if (id == CommandId::Separator) {
+            AddSeparator(*menu, separatorPending);
+            continue;
+        }
+        QAction* action = Action(id);
+        if (!action && id != CommandId::RecentFile)
+            continue;
+        if (separatorPending)
+            menu->addSeparator();
+        separatorPending = false;
+        if (action) {
+            menu->addAction(action);
+            continue;
+        }
+        // An invisible marker: the frame lists the recent files just above it.
+        QAction* marker = menu->addAction(QString());
+        marker->setObjectName(QStringLiteral("recentFiles"));
+        marker->setVisible(false);
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->data().isValid())
+                UpdateAction(*action);
+    });
+    if (menu->actions().isEmpty()) {
+        delete menu;
+        return nullptr;
+    }
+    return menu;
+}
+
+void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<int>& ids)
+{
+    bool separatorPending = false;
+    for (int id : ids) {
+        if (id == CommandId::Separator) {
+            AddSeparator(toolbar, separatorPending);
+            continue;
+        }
+        QAction* action = Action(id);
+        if (!action)
+            continue;
+        if (separatorPending)
+            toolbar.addSeparator();
+        separatorPending = false;
+        toolbar.addAction(action);
+    }
+}

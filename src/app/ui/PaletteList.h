@@ -1,0 +1,58 @@
+#pragma once
+
+#include <vector>
+
+#include <QObject>
+
+#include "app/AppSettings.h"
+
+class QWidget;
+
+// One floating palette as the frame knows it: its window, the command that shows and hides
+// it, and the settings that keep its visibility and placement between runs. x2 and y2 are
+// null for palettes whose size is their own.
+struct PaletteRegistration
+{
+    QWidget* window = nullptr;
+    int commandId = 0;
+    int AppSettings::*visible = nullptr;
+    int AppSettings::*flags = nullptr;
+    int AppSettings::*showCmd = nullptr;
+    int AppSettings::*x1 = nullptr;
+    int AppSettings::*y1 = nullptr;
+    int AppSettings::*x2 = nullptr;
+    int AppSettings::*y2 = nullptr;
+};
+
+// The frame's palettes: placement from the settings when registered, toggling, hiding and
+// bringing back for full screen, and placement back into the settings at the end.
+class PaletteList final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PaletteList(AppSettings& settings, QObject* parent = nullptr);
+
+    void Register(const PaletteRegistration& palette);
+    bool Has(int commandId) const { return Find(commandId) != nullptr; }
+    bool IsVisible(int commandId) const;
+    void Toggle(int commandId);
+
+    std::vector<bool> Visibility() const;
+    void HideVisible();
+    // Shows each palette that was visible in `before` and is hidden now.
+    void ShowAgain(const std::vector<bool>& before);
+
+    void RecordPlacements() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const PaletteRegistration* Find(int commandId) const;
+    void ApplyPlacement(const PaletteRegistration& palette);
+    void SetShown(const PaletteRegistration& palette, bool shown);
+
+    AppSettings& m_settings;
+    std::vector<PaletteRegistration> m_palettes;
+};

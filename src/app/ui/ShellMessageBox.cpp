@@ -1,0 +1,54 @@
+#include "app/ui/ShellMessageBox.h"
+
+#include <QMessageBox>
+
+namespace
+{
+ShellMessageBox::Presenter& CurrentPresenter()
+{
+    static ShellMessageBox::Presenter presenter;
+    return presenter;
+}
+
+QMessageBox::Icon BoxIcon(ShellMessage::Icon icon)
+{
+    switch (icon) {
+    case ShellMessage::Icon::Information: return QMessageBox::Information;
+    case ShellMessage::Icon::Warning: return QMessageBox::Warning;
+    case ShellMessage::Icon::Stop: return QMessageBox::Critical;
+    case ShellMessage::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+ShellMessageBox::Answer ToAnswer(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return ShellMessageBox::Answer::Yes;
+    case QMessageBox::No: return ShellMessageBox::Answer::No;
+    case QMessageBox::Cancel: return ShellMessageBox::Answer::Cancel;
+    default: return ShellMessageBox::Answer::Ok;
+    }
+}
+} // namespace
+
+ShellMessageBox::Answer ShellMessageBox::Show(QWidget* parent, const ShellMessage& message,
+                                              Buttons buttons)
+{
+    if (CurrentPresenter())
+        return CurrentPresenter()(message, buttons);
+    QMessageBox box(BoxIcon(message.icon), QStringLiteral("Daubrix"), message.text,
+                    QMessageBox::NoButton, parent);
+    if (buttons == Buttons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return ToAnswer(box.exec());
+}
+
+void ShellMessageBox::SetPresenter(Presenter presenter)
+{
+    CurrentPresenter() = std::move(presenter);
+}
