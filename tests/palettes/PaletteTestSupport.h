@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -88,6 +88,16 @@ TEST_F(PaletteWindowsTest, FullScreenCycleHidesAndBringsBackThePalettes)
     EXPECT_TRUE(palettes.Colors().isVisible());
 }
 
+TEST_F(PaletteWindowsTest, WindowsClosedWithTheFrameStillWriteTheirFiles)
+{
+    auto frame = std::make_unique<CMainFrame>(context);
+    PaletteWindows palettes(shapes, nullptr, random, env.programFolder.path(), frame.get());
+    palettes.RegisterWith(frame->Palettes());
+    frame.reset();
+    EXPECT_TRUE(QFile::exists(PaletteTestEnvironment::UserFile(PaletteFiles::kLastHistoryName)));
+    EXPECT_TRUE(QFile::exists(PaletteTestEnvironment::UserFile(PaletteFiles::kLastStateName)));
+}
+
 TEST_F(PaletteWindowsTest, TheColourHistoryDecidesTheStartingColour)
 {
     ShapeState state = ShapeState::Capture(shapes);

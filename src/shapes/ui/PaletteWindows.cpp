@@ -3,28 +3,26 @@
 #include "app/CommandTable.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/PaletteList.h"
-#include "color/ui/CColorsWnd.h"
-#include "shapes/ui/CShapesWnd.h"
 
 PaletteWindows::PaletteWindows(ShapeTable& shapes, ActiveDrawing* drawing,
                                RandomGenerator& random, const QString& programFolder,
                                QWidget* parent)
     : m_palette(shapes, drawing),
-      m_shapes(std::make_unique<CShapesWnd>(m_palette, random, programFolder, parent)),
-      m_colors(std::make_unique<CColorsWnd>(m_palette, random, programFolder, parent))
+      m_shapes(new CShapesWnd(m_palette, random, programFolder, parent)),
+      m_colors(new CColorsWnd(m_palette, random, programFolder, parent))
 {
 }
 
 PaletteWindows::~PaletteWindows()
 {
-    m_colors.reset();
-    m_shapes.reset();
+    delete m_colors.data();
+    delete m_shapes.data();
 }
 
 PaletteRegistration PaletteWindows::ShapesRegistration() const
 {
     PaletteRegistration r;
-    r.window = m_shapes.get();
+    r.window = m_shapes.data();
     r.commandId = CommandId::ToggleShapes;
     r.visible = &AppSettings::showShapesWindow;
     r.flags = &AppSettings::shapesWindowFlags;
@@ -39,7 +37,7 @@ PaletteRegistration PaletteWindows::ShapesRegistration() const
 PaletteRegistration PaletteWindows::ColorsRegistration() const
 {
     PaletteRegistration r;
-    r.window = m_colors.get();
+    r.window = m_colors.data();
     r.commandId = CommandId::ToggleColors;
     r.visible = &AppSettings::showColorsWindow;
     r.flags = &AppSettings::colorsWindowFlags;

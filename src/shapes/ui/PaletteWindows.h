@@ -1,15 +1,14 @@
 #pragma once
 
-#include <memory>
-
+#include <QPointer>
 #include <QString>
 
 #include "color/ColorPalette.h"
+#include "color/ui/CColorsWnd.h"
+#include "shapes/ui/CShapesWnd.h"
 
 class ActiveDrawing;
-class CColorsWnd;
 class CMainFrame;
-class CShapesWnd;
 class PaletteList;
 class QWidget;
 class RandomGenerator;
@@ -23,7 +22,9 @@ class PaletteWindows
 public:
     PaletteWindows(ShapeTable& shapes, ActiveDrawing* drawing, RandomGenerator& random,
                    const QString& programFolder, QWidget* parent);
-    ~PaletteWindows(); // the windows write their last-run files
+    // The windows write their last-run files as they go, whether deleted here or with
+    // their parent.
+    ~PaletteWindows();
 
     ColorPalette& Palette() { return m_palette; }
     CShapesWnd& Shapes() { return *m_shapes; }
@@ -38,6 +39,6 @@ public:
 
 private:
     ColorPalette m_palette;
-    std::unique_ptr<CShapesWnd> m_shapes;
-    std::unique_ptr<CColorsWnd> m_colors;
+    QPointer<CShapesWnd> m_shapes;
+    QPointer<CColorsWnd> m_colors;
 };
