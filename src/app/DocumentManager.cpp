@@ -85,10 +85,9 @@ DocumentManager::Result DocumentManager::Save(Drawing& drawing, const QString& p
     // Unbuffered, so a short write shows in the count; a buffered flush at commit can
     // report success for a truncated file.
     QSaveFile file(absolute);
-    const QByteArray bytes = drawing.document->Write();
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && file.write(bytes) == bytes.size()
-                         && file.commit();
+    const std::optional<QByteArray> bytes = drawing.document->Write();
+    const bool written = bytes && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                         && file.write(*bytes) == bytes->size() && file.commit();
     if (!written)
         return {&drawing, SaveFailedText()};
     TakePath(drawing, CanonicalOrClean(absolute));

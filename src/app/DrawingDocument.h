@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QSize>
 
@@ -20,7 +22,8 @@ public:
     virtual int GlobCount() const = 0;
     virtual int ColorChangeCount() const = 0;
 
-    virtual QByteArray Write() const = 0;
+    // The file's bytes, or nothing when they could not be made.
+    virtual std::optional<QByteArray> Write() = 0;
     // On failure the document keeps what it held before.
     virtual ReadStatus Read(const QByteArray& bytes) = 0;
 };

@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/BasicDrawingDocument.h"
+#include "app/DaubrixDrawingDocument.h"
+#include "shapes/ShapeTable.h"
 #include "app/DocumentManager.h"
 
 namespace
@@ -16,7 +17,9 @@ class DocumentManagerTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    DocumentManager manager{[] { return std::make_unique<BasicDrawingDocument>(); }};
+    ShapeTable shapes;
+    DocumentManager manager{
+        [this] { return std::make_unique<DaubrixDrawingDocument>(shapes, false, MessageSink()); }};
 
     QString Path(const char* name) const { return dir.filePath(name); }
     static QByteArray Bytes(const QString& path)

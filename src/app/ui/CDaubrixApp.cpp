@@ -2,12 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 
-#include "app/BasicDrawingDocument.h"
+#include "app/DaubrixDrawingDocument.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/ui/CFewColorsDlg.h"
@@ -29,27 +28,31 @@ QSize ScreenSize()
     return screen ? screen->size() : QSize(640, 480);
 }
 
-// Until the shape library takes over start-up: the shape files present are the shapes.
-int CountShapeFiles(const QString& programFolder)
+void Show(const UserMessage& message)
 {
-    const QDir shapes(programFolder + QStringLiteral("shapes"));
-    return int(shapes.entryList({QStringLiteral("*.bmp")}, QDir::Files).size());
+    ShellMessageBox::Show(nullptr, message);
 }
 
 void Fail(const QString& text)
 {
-    ShellMessageBox::Show(nullptr, {text, ShellMessage::Icon::Stop});
+    ShellMessageBox::Show(nullptr, {text, MessageIcon::Critical});
 }
 } // namespace
 
 CDaubrixApp::CDaubrixApp(StartupHooks hooks)
     : m_hooks(std::move(hooks)),
-      m_documents([] { return std::make_unique<BasicDrawingDocument>(); })
+      m_documents([this] {
+          return std::make_unique<DaubrixDrawingDocument>(m_shapes, m_lowColor, Show);
+      })
 {
-    if (!m_hooks.discoverShapes)
-        m_hooks.discoverShapes = CountShapeFiles;
+    if (!m_hooks.discoverShapes) {
+        m_hooks.discoverShapes = [this](const QString& folder) {
+            return m_shapes.Discover(folder,
+                                     [](const QString& text) { Show({text, MessageIcon::None}); });
+        };
+    }
     if (!m_hooks.prepareShapes)
-        m_hooks.prepareShapes = [] { return true; };
+        m_hooks.prepareShapes = [this] { return m_shapes.PrepareAll(); };
     if (!m_hooks.runModal)
         m_hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
 }

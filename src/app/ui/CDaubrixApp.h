@@ -10,6 +10,7 @@
 #include "app/NewDrawingChoice.h"
 #include "app/ui/FrameContext.h"
 #include "color/RandomGenerator.h"
+#include "shapes/ShapeTable.h"
 
 class QDialog;
 class CMainFrame;
@@ -25,7 +26,7 @@ public:
     {
         QString programFolder; // empty: found from the executable's path
         std::function<int(const QString& programFolder)> discoverShapes; // shapes found
-        std::function<bool()> prepareShapes;                             // false: no cursors
+        std::function<bool()> prepareShapes; // false: no cursors could be made
         std::function<int(QDialog&)> runModal;
         std::function<FrameContext::ViewParts(DocumentManager::Drawing&)> makeView;
         QStringList arguments; // without the program name
@@ -44,6 +45,7 @@ public:
     DocumentManager& Documents() { return m_documents; }
     const QString& ProgramFolder() const { return m_programFolder; }
     RandomGenerator& Random() { return m_random; }
+    ShapeTable& Shapes() { return m_shapes; }
     bool LowColor() const { return m_lowColor; }
     bool Loading() const { return m_loading; }
 
@@ -61,6 +63,7 @@ private:
     StartupHooks m_hooks;
     RandomGenerator m_random; // seeded with the time
     QString m_programFolder;
+    ShapeTable m_shapes;
     AppSettings m_settings;
     DocumentManager m_documents;
     NewDrawingChoice m_lastNewDrawing;

@@ -1,6 +1,7 @@
 #include "app/ui/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -343,6 +344,14 @@ void CMainFrame::CycleScreenMode()
 void CMainFrame::ShowProgress(int percent)
 {
     m_pane1->setText(QString::asprintf("%2d%%", percent));
+}
+
+void CMainFrame::SetWaitCursor(bool waiting)
+{
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void CMainFrame::ClearProgress()

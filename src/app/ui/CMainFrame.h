@@ -9,6 +9,7 @@
 
 #include "app/ui/FrameContext.h"
 #include "app/ui/PaletteList.h"
+#include "view/StatusSink.h"
 
 class QLabel;
 class QMdiArea;
@@ -23,7 +24,7 @@ class DrawingWindows;
 
 // The main window: drawing windows in a workspace, the menus and toolbars built from the
 // command table, the status bar, the floating palettes and the full-screen stages.
-class CMainFrame final : public QMainWindow
+class CMainFrame final : public QMainWindow, public StatusSink
 {
     Q_OBJECT
 
@@ -46,6 +47,12 @@ public:
     void CycleScreenMode();
     void ToggleFullScreen();
     int ScreenStage() const { return m_stage; }
+
+    // How long work reports itself: pane 0 text, pane 1 progress, the wait cursor.
+    QString StatusText() const override { return PaneText(0); }
+    void SetStatusText(const QString& text) override { SetPaneText(0, text); }
+    void SetProgressText(const QString& text) override { SetPaneText(1, text); }
+    void SetWaitCursor(bool waiting) override;
 
     void ShowProgress(int percent);
     void ClearProgress();

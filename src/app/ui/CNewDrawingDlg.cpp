@@ -124,7 +124,7 @@ bool CNewDrawingDlg::CheckRange(QSpinBox* box)
     ShellMessageBox::Show(this, {QStringLiteral("Please enter an integer between %1 and %2.")
                                      .arg(kMin)
                                      .arg(kMax),
-                                 ShellMessage::Icon::Warning});
+                                 MessageIcon::Warning});
     box->setFocus();
     box->selectAll();
     return false;

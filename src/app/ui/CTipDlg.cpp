@@ -123,7 +123,7 @@ void CTipDlg::ShowNextTip()
 void CTipDlg::ReportTrouble()
 {
     ShellMessageBox::Show(this, {QStringLiteral("Trouble reading the tips file"),
-                                 ShellMessage::Icon::Warning});
+                                 MessageIcon::Warning});
 }
 
 QString CTipDlg::TipText() const

@@ -127,6 +127,7 @@ CChildFrame& DrawingWindows::AddWindow(DocumentManager::Drawing& drawing)
     const FrameContext::ViewParts view = m_context.makeView(drawing);
     auto* child = new CChildFrame(view.widget, *view.port);
     child->setProperty(kDrawingProperty, QVariant::fromValue<void*>(&drawing));
+    child->setWindowIcon(m_frame.windowIcon());
     child->SetCloseCheck([this, &drawing] { return MayClose(drawing); });
     DocumentManager* documents = &m_context.documents;
     // The view goes with the window's children, before its drawing is let go here.
@@ -146,8 +147,8 @@ bool DrawingWindows::MayClose(DocumentManager::Drawing& drawing)
 {
     if (!drawing.modified)
         return true;
-    const ShellMessage question{QStringLiteral("Save changes to %1?").arg(drawing.title),
-                                ShellMessage::Icon::Warning};
+    const UserMessage question{QStringLiteral("Save changes to %1?").arg(drawing.title),
+                                MessageIcon::Warning};
     switch (ShellMessageBox::Show(&m_frame, question, ShellMessageBox::Buttons::YesNoCancel)) {
     case ShellMessageBox::Answer::Yes: return SaveDrawing(drawing);
     case ShellMessageBox::Answer::No: return true;
@@ -157,5 +158,5 @@ bool DrawingWindows::MayClose(DocumentManager::Drawing& drawing)
 
 void DrawingWindows::ShowError(const QString& text)
 {
-    ShellMessageBox::Show(&m_frame, {text, ShellMessage::Icon::Warning});
+    ShellMessageBox::Show(&m_frame, {text, MessageIcon::Warning});
 }

@@ -10,13 +10,13 @@ ShellMessageBox::Presenter& CurrentPresenter()
     return presenter;
 }
 
-QMessageBox::Icon BoxIcon(ShellMessage::Icon icon)
+QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
     switch (icon) {
-    case ShellMessage::Icon::Information: return QMessageBox::Information;
-    case ShellMessage::Icon::Warning: return QMessageBox::Warning;
-    case ShellMessage::Icon::Stop: return QMessageBox::Critical;
-    case ShellMessage::Icon::None: break;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -32,7 +32,7 @@ ShellMessageBox::Answer ToAnswer(int button)
 }
 } // namespace
 
-ShellMessageBox::Answer ShellMessageBox::Show(QWidget* parent, const ShellMessage& message,
+ShellMessageBox::Answer ShellMessageBox::Show(QWidget* parent, const UserMessage& message,
                                               Buttons buttons)
 {
     if (CurrentPresenter())

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/ShellMessage.h"
+#include "model/UserMessage.h"
 
 class QWidget;
 
@@ -12,10 +12,10 @@ namespace ShellMessageBox
 enum class Buttons { Ok, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
-Answer Show(QWidget* parent, const ShellMessage& message, Buttons buttons = Buttons::Ok);
+Answer Show(QWidget* parent, const UserMessage& message, Buttons buttons = Buttons::Ok);
 
 // Tests answer messages themselves instead of opening boxes; an empty presenter restores
 // the boxes.
-using Presenter = std::function<Answer(const ShellMessage&, Buttons)>;
+using Presenter = std::function<Answer(const UserMessage&, Buttons)>;
 void SetPresenter(Presenter presenter);
 } // namespace ShellMessageBox

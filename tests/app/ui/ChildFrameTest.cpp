@@ -2,7 +2,8 @@
 #include <QMdiArea>
 
 #include "ShellFixture.h"
-#include "app/BasicDrawingDocument.h"
+#include "app/DaubrixDrawingDocument.h"
+#include "shapes/ShapeTable.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CPlaceholderView.h"
 
@@ -12,7 +13,8 @@ class ChildFrameTest : public ShellFixture
 {
 protected:
     QMdiArea area;
-    BasicDrawingDocument document;
+    ShapeTable shapes;
+    DaubrixDrawingDocument document{shapes, false, MessageSink()};
 
     CChildFrame* AddFrame(QSize drawing)
     {

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -19,7 +20,7 @@ void ShellFixture::SetUp()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     Store().clear();
-    ShellMessageBox::SetPresenter([this](const ShellMessage& message, ShellMessageBox::Buttons) {
+    ShellMessageBox::SetPresenter([this](const UserMessage& message, ShellMessageBox::Buttons) {
         messages.push_back(message);
         return answer;
     });
@@ -39,7 +40,9 @@ QString ShellFixture::MakeProgramFolder(const QByteArray& tips)
 {
     QDir(workDir.path()).mkpath(QStringLiteral("program/shapes"));
     const QString folder = workDir.filePath(QStringLiteral("program")) + u'/';
-    QFile(folder + QStringLiteral("shapes/a_1.bmp")).open(QIODevice::WriteOnly);
+    // One of the program's own shapes, copied from beside the test program.
+    const QString shape = QStringLiteral("/shapes/a-1blob.bmp");
+    QFile::copy(QCoreApplication::applicationDirPath() + shape, folder + shape.mid(1));
     QFile tipsFile(folder + QStringLiteral("tips.txt"));
     tipsFile.open(QIODevice::WriteOnly);
     tipsFile.write(tips);

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/ShellMessage.h"
+#include "model/UserMessage.h"
 #include "app/ui/ShellMessageBox.h"
 
 // Every shell test runs against settings in a temporary folder, records the messages it
@@ -23,6 +23,6 @@ protected:
 
     QTemporaryDir settingsDir;
     QTemporaryDir workDir;
-    std::vector<ShellMessage> messages;
+    std::vector<UserMessage> messages;
     ShellMessageBox::Answer answer = ShellMessageBox::Answer::Ok;
 };

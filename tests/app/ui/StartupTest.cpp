@@ -52,7 +52,7 @@ TEST_F(StartupTest, FailuresBeforeTheSettingsEndTheProgramAndWriteNothing)
         }
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].icon, ShellMessage::Icon::Stop);
+        EXPECT_EQ(messages[0].icon, MessageIcon::Critical);
         EXPECT_EQ(Store().allKeys(), QStringList({"Settings/AutoHueSpeed"}));
     }
     EXPECT_TRUE(modalDialogs.empty());

@@ -1,0 +1,58 @@
+#include "app/DaubrixDrawingDocument.h"
+
+#include "app/DocumentManager.h"
+
+DaubrixDrawingDocument::DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor,
+                                               MessageSink report)
+    : m_doc(shapes)
+{
+    m_doc.SetMessageSink(std::move(report));
+    m_doc.SetLowColorMode(lowColor);
+    m_doc.SetBackgroundHost(this);
+}
+
+void DaubrixDrawingDocument::SetViewHost(BackgroundHost* view)
+{
+    m_view = view;
+    if (m_view && m_doc.HasBackgroundImage() && !m_keptJpeg.isEmpty())
+        m_view->DecodeBackgroundJpeg(m_keptJpeg);
+}
+
+void DaubrixDrawingDocument::InitNew(QSize size)
+{
+    m_doc.NewDrawing(size.width(), size.height());
+}
+
+QSize DaubrixDrawingDocument::Size() const
+{
+    return QSize(m_doc.Width(), m_doc.Height());
+}
+
+std::optional<QByteArray> DaubrixDrawingDocument::Write()
+{
+    DocumentArchive archive{ArchiveMode::Store, {}};
+    if (!m_doc.Serialize(archive).ok)
+        return std::nullopt;
+    return archive.bytes;
+}
+
+DrawingDocument::ReadStatus DaubrixDrawingDocument::Read(const QByteArray& bytes)
+{
+    DocumentArchive archive{ArchiveMode::Load, bytes};
+    const FileStatus status = m_doc.Serialize(archive);
+    if (status.ok)
+        return ReadStatus::Ok;
+    return status.message == DocumentManager::UnexpectedFormatText() ? ReadStatus::BadFormat
+                                                                     : ReadStatus::Failed;
+}
+
+QByteArray DaubrixDrawingDocument::EncodeBackgroundJpeg()
+{
+    return m_view ? m_view->EncodeBackgroundJpeg() : m_keptJpeg;
+}
+
+bool DaubrixDrawingDocument::DecodeBackgroundJpeg(const QByteArray& jpeg)
+{
+    m_keptJpeg = jpeg;
+    return m_view ? m_view->DecodeBackgroundJpeg(jpeg) : true;
+}

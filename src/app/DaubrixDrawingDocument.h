@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/DrawingDocument.h"
+#include "model/BackgroundHost.h"
+#include "model/CDaubrixDoc.h"
+#include "model/UserMessage.h"
+
+class ShapeTable;
+
+// A drawing as the file commands see it. Until a view takes the background picture, the
+// document keeps the picture's JPEG bytes itself, so opening and saving again never drops it.
+class DaubrixDrawingDocument final : public DrawingDocument, private BackgroundHost
+{
+public:
+    DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor, MessageSink report);
+
+    CDaubrixDoc& Doc() { return m_doc; }
+    // The view that shows the background from now on; null hands it back to the document.
+    void SetViewHost(BackgroundHost* view);
+
+    void InitNew(QSize size) override;
+    QSize Size() const override;
+    RgbColor BackgroundColor() const override { return m_doc.BackgroundColor(); }
+    int GlobCount() const override { return m_doc.GlobCount(); }
+    int ColorChangeCount() const override { return m_doc.ColorChangeCount(); }
+
+    std::optional<QByteArray> Write() override;
+    ReadStatus Read(const QByteArray& bytes) override;
+
+private:
+    QByteArray EncodeBackgroundJpeg() override;
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override;
+
+    CDaubrixDoc m_doc;
+    BackgroundHost* m_view = nullptr;
+    QByteArray m_keptJpeg;
+};
