@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QSettings>
 
-#include "app/BasicDrawingDocument.h"
+#include "app/DaubrixDrawingDocument.h"
 #include "app/CommandTable.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
@@ -34,7 +34,8 @@ protected:
     ShapeTable shapes;
     RandomGenerator random{2};
     AppSettings settings;
-    DocumentManager documents{[] { return std::make_unique<BasicDrawingDocument>(); }};
+    DocumentManager documents{
+        [this] { return std::make_unique<DaubrixDrawingDocument>(shapes, false, MessageSink()); }};
     NewDrawingChoice lastNew;
     FrameContext context{settings, documents, lastNew, env.programFolder.path(), {}, {}, {}, {}};
 };
