@@ -1,0 +1,161 @@
+#include "shapes/ShapeCommands.h"
+
+#include "color/ColorPalette.h"
+#include "color/RandomGenerator.h"
+#include "shapes/ShapeTable.h"
+#include "shapes/ShapesGrid.h"
+
+namespace ShapeCommands {
+
+namespace {
+
+char FamilyOf(const CShape& shape)
+{
+    return shape.Name().isEmpty() ? '\0' : char(shape.Name().at(0).toLatin1());
+}
+
+int SizeOf(const CShape& shape)
+{
+    return shape.Name().size() >= 3 ? shape.Name().at(2).unicode() - '0' : -1;
+}
+
+void TakeColor(CShape& shape, const HsvColor& color)
+{
+    shape.color = color;
+    shape.recolorPending = true;
+}
+
+// The current shape's colour becomes the program's colour, as a pick in the Colors window.
+void ApplyShapeColor(ColorPalette& palette, bool addToHistory)
+{
+    palette.current = palette.Shapes().Current().color;
+    if (addToHistory)
+        palette.AddToHistory();
+    palette.ApplyCurrentColor();
+}
+
+} // namespace
+
+bool FamilyHasSize(const ShapeTable& table, int size)
+{
+    if (table.Count() == 0 || size < 0 || size > 2)
+        return false;
+    const int current = table.CurrentIndex();
+    return table.FindShape(FamilyOf(table.Shape(current)), char('0' + size));
+}
+
+int CurrentSize(const ShapeTable& table)
+{
+    return table.Count() == 0 ? -1 : SizeOf(table.Shape(table.CurrentIndex()));
+}
+
+void SelectShape(ColorPalette& palette, int position)
+{
+    ShapeTable& table = palette.Shapes();
+    if (table.Count() == 0)
+        return;
+    table.Current().recolorPending = true;
+    SelectDisplayedPosition(table, position);
+    table.Current().recolorPending = true;
+    palette.current = table.Current().color;
+    palette.Changed();
+}
+
+void FinishPress(ColorPalette& palette, int pressedIndex)
+{
+    ShapeTable& table = palette.Shapes();
+    if (table.Count() > 0 && table.CurrentIndex() != pressedIndex) {
+        palette.current = table.Shape(pressedIndex).color;
+        table.Current().color = palette.current;
+        palette.ApplyCurrentColor();
+    }
+    palette.AddToHistory();
+}
+
+void SelectSize(ShapeTable& table, int size)
+{
+    if (!FamilyHasSize(table, size))
+        return;
+    const CShape& before = table.Current();
+    const HsvColor color = before.color;
+    const char family = FamilyOf(before);
+    table.SelectShapeSize(family, size);
+    table.SetCurrentIndex(table.IndexOfShape(family, char('0' + size)));
+    TakeColor(table.Current(), color);
+}
+
+void AllThisSize(ShapeTable& table)
+{
+    const int size = CurrentSize(table);
+    if (size < 0)
+        return;
+    for (int index : DisplayedShapes(table)) {
+        const CShape& shown = table.Shape(index);
+        const char family = FamilyOf(shown);
+        if (index == table.CurrentIndex() || SizeOf(shown) == size ||
+            !table.FindShape(family, char('0' + size)))
+            continue;
+        const HsvColor color = shown.color;
+        table.SelectShapeSize(family, size);
+        TakeColor(table.Shape(table.IndexOfShape(family, char('0' + size))), color);
+    }
+}
+
+void AllThisColor(ShapeTable& table)
+{
+    if (table.Count() == 0)
+        return;
+    const HsvColor color = table.Current().color;
+    for (int index : DisplayedShapes(table))
+        if (index != table.CurrentIndex())
+            TakeColor(table.Shape(index), color);
+}
+
+void RandomColor(ColorPalette& palette, RandomGenerator& random)
+{
+    if (palette.Shapes().Count() == 0)
+        return;
+    palette.Shapes().Current().color = ::RandomColor(random);
+    ApplyShapeColor(palette, true);
+}
+
+void RandomHistoryColor(ColorPalette& palette, RandomGenerator& random)
+{
+    const ColorHistory& history = palette.History();
+    if (palette.Shapes().Count() == 0 || history.Count() == 0)
+        return;
+    const int k = random.Next() % history.Count();
+    palette.Shapes().Current().color = history.Entry(k);
+    palette.History().Select(k);
+    ApplyShapeColor(palette, false);
+}
+
+void AllRandomColors(ColorPalette& palette, RandomGenerator& random)
+{
+    ShapeTable& table = palette.Shapes();
+    if (table.Count() == 0)
+        return;
+    for (int index : DisplayedShapes(table))
+        TakeColor(table.Shape(index), ::RandomColor(random));
+    ApplyShapeColor(palette, true);
+}
+
+void AllHistoryColors(ColorPalette& palette)
+{
+    ShapeTable& table = palette.Shapes();
+    const ColorHistory& history = palette.History();
+    if (table.Count() == 0 || history.Count() == 0)
+        return;
+    int entry = 0;
+    int currentEntry = history.CurrentIndex();
+    for (int index : DisplayedShapes(table)) {
+        TakeColor(table.Shape(index), history.Entry(entry));
+        if (index == table.CurrentIndex())
+            currentEntry = entry;
+        entry = (entry + 1) % history.Count();
+    }
+    palette.History().Select(currentEntry);
+    ApplyShapeColor(palette, false);
+}
+
+} // namespace ShapeCommands
