@@ -17,3 +17,9 @@ void CJitterDlg::accept()
     m_modes.jitterAmount = m_amount->value();
     CModeDlg::accept();
 }
+
+bool CJitterDlg::Ask(DrawingModes& modes, QWidget* parent)
+{
+    CJitterDlg dialog(modes, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -17,3 +17,9 @@ void CLinesDlg::accept()
     m_modes.lineDensity = m_amount->value();
     CModeDlg::accept();
 }
+
+bool CLinesDlg::Ask(DrawingModes& modes, QWidget* parent)
+{
+    CLinesDlg dialog(modes, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -14,6 +14,9 @@ public:
 
     void accept() override;
 
+    // Shows the dialog modally; true when OK wrote the values back.
+    static bool Ask(DrawingModes& modes, QWidget* parent);
+
 private:
     DrawingModes& m_modes;
     QSlider* m_amount;

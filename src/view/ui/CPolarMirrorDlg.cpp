@@ -49,3 +49,9 @@ void CPolarMirrorDlg::accept()
     m_modes.symmetry.polar = IsOn();
     CModeDlg::accept();
 }
+
+bool CPolarMirrorDlg::Ask(DrawingModes& modes, QWidget* parent)
+{
+    CPolarMirrorDlg dialog(modes, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -18,6 +18,9 @@ public:
 
     void accept() override;
 
+    // Shows the dialog modally; true when OK wrote the values back.
+    static bool Ask(DrawingModes& modes, QWidget* parent);
+
     // Shows the range message; a warning box unless replaced (tests replace it).
     std::function<void(QWidget* parent, const QString& text)> showMessage;
 

@@ -32,3 +32,9 @@ void CSkippingDlg::accept()
     m_modes.skipValue = m_amount->value() * m_modes.skipMultiplier;
     CModeDlg::accept();
 }
+
+bool CSkippingDlg::Ask(DrawingModes& modes, QWidget* parent)
+{
+    CSkippingDlg dialog(modes, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -172,6 +174,16 @@ TEST(ModeDialogs, PolarMirrorStoresAGoodCountAndItsArrowsStayInRange)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(modes.symmetry.polarCount, 12);
     EXPECT_FALSE(modes.symmetry.polar);
+}
+
+TEST(ModeDialogs, AskRunsModallyAndReportsOk)
+{
+    DrawingModes modes;
+    modes.lines = false;
+    QTimer::singleShot(0, [] { ClickOk(*qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
+    EXPECT_TRUE(CLinesDlg::Ask(modes, nullptr));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_FALSE(CJitterDlg::Ask(modes, nullptr));
 }
 
 } // namespace
