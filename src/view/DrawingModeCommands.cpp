@@ -8,15 +8,6 @@
 #include "view/OneShotModes.h"
 #include "view/UndoState.h"
 
-ModeEffects& ModeEffects::operator|=(const ModeEffects& o)
-{
-    repaintRubberBand |= o.repaintRubberBand;
-    clearLineAnchor |= o.clearLineAnchor;
-    movePointerToCentre |= o.movePointerToCentre;
-    updateCursor |= o.updateCursor;
-    return *this;
-}
-
 namespace {
 
 void ToggleOrAsk(bool& mode, DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)

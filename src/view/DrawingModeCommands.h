@@ -30,8 +30,6 @@ struct ModeEffects
     bool movePointerToCentre = false;
     // A mode that chooses the cursor (pattern, move-centre) changed.
     bool updateCursor = false;
-
-    ModeEffects& operator|=(const ModeEffects& o);
 };
 
 // "&Lines", "&Jitter" and "&Skipping": with Ctrl the mode toggles, otherwise the dialog runs.
