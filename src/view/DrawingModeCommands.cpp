@@ -1,0 +1,181 @@
+#include "view/DrawingModeCommands.h"
+
+#include <algorithm>
+
+#include "model/CDaubrixDoc.h"
+#include "view/DrawingModes.h"
+#include "view/DrawingSession.h"
+#include "view/OneShotModes.h"
+#include "view/UndoState.h"
+
+namespace {
+
+void ToggleOrAsk(bool& mode, DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
+{
+    if (ctrl == CtrlKey::Held)
+        mode = !mode;
+    else if (dialog)
+        dialog(modes);
+}
+
+// Lines, Jitter and Skipping each take over from pattern drawing when they end up on.
+ModeEffects EndPatternModeIf(bool modeOn, DrawingModes& modes)
+{
+    ModeEffects effects;
+    if (modeOn && modes.patternMode) {
+        modes.patternMode = false;
+        effects.updateCursor = true;
+    }
+    return effects;
+}
+
+void SwitchMirrorsOff(SymmetrySettings& s)
+{
+    s.mirrorHorizontal = false;
+    s.mirrorVertical = false;
+    s.mirrorBoth = false;
+}
+
+bool& MirrorSetting(SymmetrySettings& s, Mirror which)
+{
+    switch (which) {
+    case Mirror::Horizontal: return s.mirrorHorizontal;
+    case Mirror::Vertical: return s.mirrorVertical;
+    case Mirror::Both: break;
+    }
+    return s.mirrorBoth;
+}
+
+// Symmetry and centre commands redraw the band whenever Lines shows one.
+ModeEffects BandFollowsSymmetry(const DrawingModes& modes)
+{
+    ModeEffects effects;
+    effects.repaintRubberBand = modes.lines;
+    return effects;
+}
+
+ModeEffects RestoreLines(DrawingModes& modes)
+{
+    modes.lines = modes.savedLines;
+    ModeEffects effects;
+    effects.repaintRubberBand = modes.lines;
+    return effects;
+}
+
+// Ends the first active one-shot mode, in the order the press serves them.
+bool EndFirstOneShotMode(OneShotModes& oneShot)
+{
+    for (bool* mode : {&oneShot.moveCentre, &oneShot.sampleColour, &oneShot.sampleShape}) {
+        if (*mode) {
+            *mode = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ModeEffects LinesCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
+{
+    const bool wasOn = modes.lines;
+    ToggleOrAsk(modes.lines, modes, ctrl, dialog);
+    ModeEffects effects = EndPatternModeIf(modes.lines, modes);
+    effects.clearLineAnchor = !wasOn && modes.lines;
+    effects.repaintRubberBand = wasOn && !modes.lines;
+    return effects;
+}
+
+ModeEffects JitterCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
+{
+    ToggleOrAsk(modes.jitter, modes, ctrl, dialog);
+    return EndPatternModeIf(modes.jitter, modes);
+}
+
+ModeEffects SkippingCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
+{
+    ToggleOrAsk(modes.skipping, modes, ctrl, dialog);
+    return EndPatternModeIf(modes.skipping, modes);
+}
+
+ModeEffects MirrorCommand(DrawingModes& modes, Mirror which)
+{
+    SymmetrySettings& s = modes.symmetry;
+    bool& mirror = MirrorSetting(s, which);
+    const bool on = !mirror;
+    if (on) {
+        SwitchMirrorsOff(s);
+        s.polar = false;
+    }
+    mirror = on;
+    return BandFollowsSymmetry(modes);
+}
+
+ModeEffects PolarMirrorCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
+{
+    ToggleOrAsk(modes.symmetry.polar, modes, ctrl, dialog);
+    if (modes.symmetry.polar)
+        SwitchMirrorsOff(modes.symmetry);
+    return BandFollowsSymmetry(modes);
+}
+
+ModeEffects MoveCenterCommand(DrawingModes& modes, OneShotModes& oneShot)
+{
+    ModeEffects effects = BandFollowsSymmetry(modes);
+    effects.updateCursor = true;
+    if (oneShot.moveCentre) {
+        oneShot.moveCentre = false; // Lines stays off, as documented for the command
+        return effects;
+    }
+    // A sampling mode may already have put Lines aside; saving again would lose it.
+    if (!oneShot.AnyOn())
+        modes.savedLines = modes.lines;
+    modes.lines = false;
+    oneShot.moveCentre = true;
+    effects.movePointerToCentre = true;
+    return effects;
+}
+
+ModeEffects MoveCenterPress(DrawingSession& session, QPoint p)
+{
+    session.previousCentre = session.centre;
+    session.centre = p;
+    session.doc.SetUndoState(UndoMoveCenter);
+    session.strokes.SetNoSection();
+    return RestoreLines(session.tools.modes);
+}
+
+ModeEffects CancelOneShotMode(DrawingModes& modes, OneShotModes& oneShot)
+{
+    if (!EndFirstOneShotMode(oneShot))
+        return {};
+    ModeEffects effects = RestoreLines(modes);
+    effects.updateCursor = true;
+    return effects;
+}
+
+ModeEffects EndOneShotModeAtRelease(OneShotModes& oneShot)
+{
+    ModeEffects effects;
+    effects.updateCursor = EndFirstOneShotMode(oneShot);
+    return effects;
+}
+
+ModeEffects ResetCenterCommand(DrawingSession& session)
+{
+    const ModeEffects effects = BandFollowsSymmetry(session.tools.modes);
+    session.ResetCenter();
+    return effects;
+}
+
+QRect RubberBandArea(const StrokeEngine& strokes)
+{
+    QRect area;
+    for (const QLine& line : strokes.RubberBandLines()) {
+        const QPoint topLeft(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2()));
+        const QPoint bottomRight(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()));
+        area |= QRect(topLeft, bottomRight);
+    }
+    // One pixel of slack for the pen's width at either end.
+    return area.isNull() ? QRect() : area.adjusted(-1, -1, 1, 1);
+}
