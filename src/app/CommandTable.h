@@ -29,6 +29,21 @@ constexpr int ContextHelp = 57669;
 constexpr int Help = 57670;
 constexpr int ToggleToolbar = 59392;
 constexpr int ToggleStatusBar = 59393;
+constexpr int Undo = 57643;
+constexpr int Clear = 32781;
+constexpr int Regenerate = 32777;
+constexpr int Lines = 32801;
+constexpr int Jitter = 32809;
+constexpr int Skipping = 32823;
+constexpr int MirrorHorizontal = 32775;
+constexpr int MirrorVertical = 32776;
+constexpr int MirrorBoth = 32774;
+constexpr int PolarMirror = 32779;
+constexpr int MoveCenter = 32794;
+constexpr int ResetCenter = 32795;
+constexpr int AutoChangeHue = 32789;
+constexpr int AutoChangeSat = 32790;
+constexpr int AutoChangeVal = 32791;
 constexpr int Separator = 0;
 } // namespace CommandId
 

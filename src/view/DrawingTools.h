@@ -4,6 +4,7 @@ class AutoChangeState;
 class PaletteLink;
 class RandomGenerator;
 class ShapeTable;
+struct OneShotModes;
 struct DrawingModes;
 
 // What all drawing windows share, owned by the application and lent to each window.
@@ -14,4 +15,5 @@ struct DrawingTools
     AutoChangeState& autoChange;
     RandomGenerator& random;
     PaletteLink* palettes = nullptr;
+    OneShotModes* oneShot = nullptr; // click-once modes such as Move Center; none in tools and tests
 };

@@ -8,6 +8,8 @@
 
 #include "app/DaubrixDrawingDocument.h"
 #include "app/DrawingModeSettings.h"
+#include "app/ui/DrawingCommands.h"
+#include "shapes/ui/PaletteWindows.h"
 #include "view/ui/CDaubrixView.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
@@ -86,6 +88,7 @@ bool CDaubrixApp::Start()
         return false;
     ReadSettings();
     CreateFrame();
+    CreatePalettes();
     m_frame->ShowWithShowCommand();
     CheckDisplay();
     OfferTip();
@@ -164,6 +167,7 @@ void CDaubrixApp::Exit()
     m_exited = true;
     if (m_frame)
         m_frame->Palettes().RecordPlacements();
+    m_palettes.reset();
     m_frame.reset();
     if (m_doNotSave || !m_settingsRead)
         return;
@@ -175,7 +179,19 @@ void CDaubrixApp::Exit()
 
 DrawingTools CDaubrixApp::Tools()
 {
+    if (m_commands)
+        return m_commands->ToolsForViews();
     return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr};
+}
+
+void CDaubrixApp::CreatePalettes()
+{
+    if (m_hooks.makeView)
+        return; // tests that bring their own views bring no palettes either
+    m_commands = new DrawingCommands(*m_frame, Tools(), nullptr);
+    m_palettes = std::make_unique<PaletteWindows>(m_shapes, m_commands, m_random, m_programFolder, m_frame.get());
+    m_commands->SetPalette(&m_palettes->Palette());
+    m_palettes->RegisterWith(*m_frame);
 }
 
 FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& drawing)

@@ -17,6 +17,8 @@
 
 class QDialog;
 class CMainFrame;
+class DrawingCommands;
+class PaletteWindows;
 
 // The program as a whole: start-up in order, what all drawings share, and the settings
 // written back at the end.
@@ -62,6 +64,7 @@ private:
     bool LoadShapes();
     void ReadSettings();
     void CreateFrame();
+    void CreatePalettes();
     void CheckDisplay();
     void OfferTip();
     void OpenCommandLineDrawing();
@@ -77,6 +80,8 @@ private:
     DocumentManager m_documents;
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;
+    DrawingCommands* m_commands = nullptr; // owned by the frame
+    std::unique_ptr<PaletteWindows> m_palettes;
     bool m_loading = true;
     bool m_lowColor = false;
     bool m_doNotSave = false;

@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include "model/CDaubrixDoc.h"
+#include "view/DrawingModeCommands.h"
 #include "view/DrawingModes.h"
+#include "view/OneShotModes.h"
 #include "view/StatusSink.h"
 
 namespace {
@@ -175,7 +177,14 @@ void CDaubrixView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(event);
-    m_session.strokes.Press(ToDrawing(event->position().toPoint()), Modifiers(event->modifiers()));
+    const QPoint p = ToDrawing(event->position().toPoint());
+    OneShotModes* oneShot = m_session.tools.oneShot;
+    if (oneShot && oneShot->moveCentre) {
+        MoveCenterPress(m_session, p);
+        viewport()->update();
+        return;
+    }
+    m_session.strokes.Press(p, Modifiers(event->modifiers()));
     Refresh();
     emit DrawingChanged();
 }
@@ -196,6 +205,11 @@ void CDaubrixView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
+    OneShotModes* oneShot = m_session.tools.oneShot;
+    if (oneShot && oneShot->moveCentre) {
+        EndOneShotModeAtRelease(*oneShot);
+        return;
+    }
     m_session.strokes.Release();
     Refresh();
 }

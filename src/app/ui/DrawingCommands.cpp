@@ -1,0 +1,235 @@
+#include "app/ui/DrawingCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/AppSettings.h"
+#include "app/CommandTable.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/DrawingWindows.h"
+#include "app/ui/PaletteList.h"
+#include "color/ColorPalette.h"
+#include "color/ui/CAutoChangeDlg.h"
+#include "color/ui/CConfirmDlg.h"
+#include "model/CDaubrixDoc.h"
+#include "shapes/ShapeTable.h"
+#include "view/DrawingModeCommands.h"
+#include "view/DrawingModes.h"
+#include "view/UndoState.h"
+#include "view/ui/CDaubrixView.h"
+#include "view/ui/CHistoryWnd.h"
+#include "view/ui/CJitterDlg.h"
+#include "view/ui/CLinesDlg.h"
+#include "view/ui/CPolarMirrorDlg.h"
+#include "view/ui/CSkippingDlg.h"
+
+using namespace CommandId;
+
+DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, ColorPalette* palette)
+    : QObject(&frame), m_frame(frame), m_tools(tools), m_palette(palette)
+{
+    m_tools.palettes = this;
+    m_tools.oneShot = &m_oneShot;
+    RegisterHandlers();
+    RegisterModeCommands();
+    RegisterHistoryPalette();
+    connect(frame.Workspace(), &QMdiArea::subWindowActivated, this, &DrawingCommands::ViewActivated);
+}
+
+DrawingCommands::~DrawingCommands() = default;
+
+DrawingTools DrawingCommands::ToolsForViews()
+{
+    m_oneShot = OneShotModes{};
+    return m_tools;
+}
+
+CDaubrixView* DrawingCommands::ActiveView() const
+{
+    QMdiSubWindow* window = m_frame.Workspace()->activeSubWindow();
+    if (!window)
+        window = m_frame.Workspace()->currentSubWindow();
+    return window ? qobject_cast<CDaubrixView*>(window->widget()) : nullptr;
+}
+
+bool DrawingCommands::CtrlHeld() const
+{
+    return QApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+void DrawingCommands::ViewActivated(QMdiSubWindow*)
+{
+    CDaubrixView* view = ActiveView();
+    if (m_history)
+        m_history->SetSession(view ? &view->Session() : nullptr);
+    if (view)
+        view->SetStatusSink(&m_frame);
+}
+
+void DrawingCommands::RegisterHandlers()
+{
+    CommandActions& commands = m_frame.Commands();
+    const auto needsView = [this](QAction& a) { a.setEnabled(ActiveView() != nullptr); };
+    commands.SetHandler(
+        Undo,
+        [this] {
+            if (CDaubrixView* v = ActiveView()) {
+                v->Session().history.Undo();
+                v->Refresh();
+                emit v->DrawingChanged();
+            }
+        },
+        [this](QAction& a) {
+            CDaubrixView* v = ActiveView();
+            a.setEnabled(v && v->Session().history.CanUndo());
+            a.setText(UndoLabel(v ? v->Session().doc.UndoState() : UndoNothing));
+        });
+    commands.SetHandler(
+        Clear,
+        [this] {
+            CDaubrixView* v = ActiveView();
+            if (!v || !CConfirmDlg::Ask(CConfirmDlg::Question::ClearDrawing, &m_frame))
+                return;
+            v->Session().history.Clear();
+            m_oneShot = OneShotModes{};
+            v->Refresh();
+            emit v->DrawingChanged();
+        },
+        [this](QAction& a) {
+            CDaubrixView* v = ActiveView();
+            a.setEnabled(v && v->Session().history.CanClear());
+        });
+    commands.SetHandler(Regenerate, [this] {
+        if (CDaubrixView* v = ActiveView())
+            v->Regenerate();
+    }, needsView);
+    const std::pair<int, AutoChannel> drift[] = {
+        {AutoChangeHue, AutoChannel::Hue}, {AutoChangeSat, AutoChannel::Saturation}, {AutoChangeVal, AutoChannel::Value}};
+    for (auto [id, channel] : drift) {
+        commands.SetHandler(
+            id,
+            [this, channel] {
+                CAutoChangeDlg::RunCommand(channel, CtrlHeld(), m_tools.autoChange, m_tools.shapes.Current().color,
+                                           m_tools.random, &m_frame);
+            },
+            [this, channel](QAction& a) {
+                a.setEnabled(true);
+                a.setChecked(m_tools.autoChange.Channel(channel).mode != AutoOff);
+            });
+    }
+}
+
+void DrawingCommands::RegisterModeCommands()
+{
+    CommandActions& commands = m_frame.Commands();
+    DrawingModes& modes = m_tools.modes;
+    QWidget* parent = &m_frame;
+    const auto mode = [&commands, this](int id, std::function<ModeEffects()> run, std::function<bool()> checked) {
+        commands.SetHandler(
+            id, [this, run] { ApplyEffects(run()); },
+            [checked](QAction& a) {
+                a.setEnabled(true);
+                a.setChecked(checked());
+            });
+    };
+    mode(Lines, [this, &modes, parent] { return LinesCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+                                                          [parent](DrawingModes& m) { return CLinesDlg::Ask(m, parent); }); },
+         [&modes] { return modes.lines; });
+    mode(Jitter, [this, &modes, parent] { return JitterCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+                                                            [parent](DrawingModes& m) { return CJitterDlg::Ask(m, parent); }); },
+         [&modes] { return modes.jitter; });
+    mode(Skipping, [this, &modes, parent] { return SkippingCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+                                                                [parent](DrawingModes& m) { return CSkippingDlg::Ask(m, parent); }); },
+         [&modes] { return modes.skipping; });
+    mode(PolarMirror, [this, &modes, parent] { return PolarMirrorCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+                                                                      [parent](DrawingModes& m) { return CPolarMirrorDlg::Ask(m, parent); }); },
+         [&modes] { return modes.symmetry.polar; });
+    mode(MirrorHorizontal, [&modes] { return MirrorCommand(modes, Mirror::Horizontal); },
+         [&modes] { return modes.symmetry.mirrorHorizontal; });
+    mode(MirrorVertical, [&modes] { return MirrorCommand(modes, Mirror::Vertical); },
+         [&modes] { return modes.symmetry.mirrorVertical; });
+    mode(MirrorBoth, [&modes] { return MirrorCommand(modes, Mirror::Both); },
+         [&modes] { return modes.symmetry.mirrorBoth; });
+    mode(MoveCenter, [this, &modes] { return MoveCenterCommand(modes, m_oneShot); },
+         [this] { return m_oneShot.moveCentre; });
+    commands.SetHandler(ResetCenter, [this] {
+        if (CDaubrixView* v = ActiveView())
+            ApplyEffects(ResetCenterCommand(v->Session()));
+    }, [this](QAction& a) { a.setEnabled(ActiveView() != nullptr); });
+}
+
+void DrawingCommands::ApplyEffects(const ModeEffects& effects)
+{
+    for (QMdiSubWindow* window : m_frame.Workspace()->subWindowList()) {
+        auto* view = qobject_cast<CDaubrixView*>(window->widget());
+        if (!view)
+            continue;
+        if (effects.clearLineAnchor)
+            view->Session().strokes.ClearAnchor();
+        if (effects.repaintRubberBand)
+            view->viewport()->update();
+    }
+}
+
+void DrawingCommands::RegisterHistoryPalette()
+{
+    m_history = new CHistoryWnd(&m_frame);
+    connect(m_history, &CHistoryWnd::characterTyped, this, [this](const QString& text) {
+        if (CDaubrixView* v = ActiveView()) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
+            QApplication::sendEvent(v, &key);
+        }
+    });
+    PaletteRegistration r;
+    r.window = m_history;
+    r.commandId = ToggleHistory;
+    r.visible = &AppSettings::showUndoSlider;
+    r.flags = &AppSettings::undoSliderFlags;
+    r.showCmd = &AppSettings::undoSliderShowCmd;
+    r.x1 = &AppSettings::undoSliderX1;
+    r.y1 = &AppSettings::undoSliderY1;
+    m_frame.RegisterPalette(r);
+}
+
+bool DrawingCommands::HasActiveDrawing() const { return ActiveView() != nullptr; }
+
+void DrawingCommands::ApplyColor(int, const HsvColor& color)
+{
+    CDaubrixView* v = ActiveView();
+    if (!v)
+        return;
+    DrawingSession& s = v->Session();
+    s.doc.SetColorChange(-1, color);
+    if (s.canvas.historyPosition < s.canvas.undoBase)
+        s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
+    emit v->DrawingChanged();
+}
+
+HsvColor DrawingCommands::ColorsWindowColor() const
+{
+    return m_palette ? m_palette->current : m_tools.shapes.Current().color;
+}
+
+void DrawingCommands::SetColorsWindowColor(const HsvColor& color)
+{
+    if (m_palette)
+        m_palette->current = color;
+}
+
+void DrawingCommands::StrokeEnded()
+{
+    if (!m_palette)
+        return;
+    m_palette->AddToHistory();
+    m_palette->Changed();
+}
+
+void DrawingCommands::RepaintShapesWindow()
+{
+    if (m_palette && m_palette->shapesChanged)
+        m_palette->shapesChanged();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+#include "color/ActiveDrawing.h"
+#include "view/DrawingTools.h"
+#include "view/OneShotModes.h"
+#include "view/PaletteLink.h"
+
+class CDaubrixView;
+class CHistoryWnd;
+class CMainFrame;
+class ColorPalette;
+class QMdiSubWindow;
+struct ModeEffects;
+
+// The commands that act on the active drawing window (undo, clear, the drawing modes, the
+// colour drift) and the links between that window and the palettes.
+class DrawingCommands final : public QObject, public ActiveDrawing, public PaletteLink
+{
+    Q_OBJECT
+
+public:
+    DrawingCommands(CMainFrame& frame, const DrawingTools& tools, ColorPalette* palette);
+    ~DrawingCommands() override;
+
+    // What every new drawing window gets: the shared tools with this object as palette link.
+    DrawingTools ToolsForViews();
+    OneShotModes& OneShot() { return m_oneShot; }
+    void SetPalette(ColorPalette* palette) { m_palette = palette; }
+
+    // ActiveDrawing
+    bool HasActiveDrawing() const override;
+    void ApplyColor(int shapeIndex, const HsvColor& color) override;
+    // PaletteLink
+    HsvColor ColorsWindowColor() const override;
+    void SetColorsWindowColor(const HsvColor& color) override;
+    void StrokeEnded() override;
+    void RepaintShapesWindow() override;
+
+private:
+    CDaubrixView* ActiveView() const;
+    void RegisterHandlers();
+    void RegisterModeCommands();
+    void RegisterHistoryPalette();
+    void ApplyEffects(const ModeEffects& effects);
+    void ViewActivated(QMdiSubWindow* window);
+    bool CtrlHeld() const;
+
+    CMainFrame& m_frame;
+    DrawingTools m_tools;
+    ColorPalette* m_palette;
+    OneShotModes m_oneShot;
+    CHistoryWnd* m_history = nullptr;
+};
