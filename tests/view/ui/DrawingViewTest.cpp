@@ -1,0 +1,55 @@
+#include "../SessionFixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "view/ui/CDaubrixView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Drives a real drawing window with mouse events and checks both the records and the pixels.
+TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
+{
+    SessionFixture f; // for its shapes; the view brings its own session
+    CDaubrixDoc doc(f.shapes);
+    doc.NewDrawing(200, 100);
+    doc.SetBackgroundColor(MakeRgb(0, 0, 40));
+    f.modes.symmetry.polar = false;
+    f.modes.symmetry.mirrorHorizontal = true;
+    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
+    view.resize(200, 100);
+    view.show();
+    QApplication::processEvents();
+
+    QWidget* port = view.viewport();
+    Send(port, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton);
+    Send(port, QEvent::MouseMove, {25, 30}, Qt::LeftButton);
+    Send(port, QEvent::MouseMove, {30, 32}, Qt::LeftButton);
+    Send(port, QEvent::MouseButtonRelease, {30, 32}, Qt::NoButton);
+    QApplication::processEvents();
+
+    const QPoint c = view.Session().centre; // mirror copies land at 2 cx - x
+    ASSERT_EQ(doc.GlobCount(), 6);
+    EXPECT_EQ(QPoint(doc.GetGlob(1).x, doc.GetGlob(1).y), QPoint(2 * c.x() - 20, 30));
+    EXPECT_EQ(QPoint(doc.GetGlob(4).x, doc.GetGlob(4).y), QPoint(30, 32));
+    EXPECT_EQ(doc.CurrentSections().count, 1);
+    const QImage& image = view.Session().canvas.DrawingImage();
+    EXPECT_EQ(image.pixel(25, 30), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(2 * c.x() - 25, 30), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(100, 90), qRgb(0, 0, 40));
+    // What the window shows is the drawing image.
+    const QImage shown = port->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(25, 30), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(100, 90), qRgb(0, 0, 40));
+}
+
+} // namespace
