@@ -199,6 +199,8 @@ FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& d
     auto& document = static_cast<DaubrixDrawingDocument&>(*drawing.document);
     auto* view = new CDaubrixView(document.Doc(), Tools());
     document.SetViewHost(&view->BackgroundStore());
+    if (m_commands)
+        m_commands->AdoptView(view);
     QObject::connect(view, &QObject::destroyed, [&document] { document.SetViewHost(nullptr); });
     QObject::connect(view, &CDaubrixView::DrawingChanged, [this, &drawing] {
         if (m_frame)

@@ -39,6 +39,7 @@ QAction* CommandActions::MakeAction(const CommandInfo& info)
     action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
     action->setStatusTip(QString::fromUtf8(info.prompt));
     action->setToolTip(QString::fromUtf8(info.tooltip));
+    action->setIconText(QString::fromUtf8(info.tooltip)); // what a toolbar button without a picture shows
     action->setWhatsThis(QString::fromUtf8(info.prompt));
     action->setCheckable(info.kind == CommandKind::Checkable);
     action->setEnabled(false);

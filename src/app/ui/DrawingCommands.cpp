@@ -66,8 +66,10 @@ void DrawingCommands::ViewActivated(QMdiSubWindow*)
     CDaubrixView* view = ActiveView();
     if (m_history)
         m_history->SetSession(view ? &view->Session() : nullptr);
-    if (view)
+    if (view) {
         view->SetStatusSink(&m_frame);
+        view->Session().history.RefreshHistorySlider();
+    }
 }
 
 void DrawingCommands::RegisterHandlers()
@@ -193,6 +195,14 @@ void DrawingCommands::RegisterHistoryPalette()
     r.x1 = &AppSettings::undoSliderX1;
     r.y1 = &AppSettings::undoSliderY1;
     m_frame.RegisterPalette(r);
+}
+
+void DrawingCommands::AdoptView(CDaubrixView* view)
+{
+    connect(view, &CDaubrixView::Closing, this, [this](CDaubrixView* closing) {
+        if (m_history && m_history->Session() == &closing->Session())
+            m_history->SetSession(nullptr);
+    });
 }
 
 bool DrawingCommands::HasActiveDrawing() const { return ActiveView() != nullptr; }

@@ -28,6 +28,8 @@ public:
     DrawingTools ToolsForViews();
     OneShotModes& OneShot() { return m_oneShot; }
     void SetPalette(ColorPalette* palette) { m_palette = palette; }
+    // A new drawing window: the Drawing History window lets go of it before it goes.
+    void AdoptView(CDaubrixView* view);
 
     // ActiveDrawing
     bool HasActiveDrawing() const override;

@@ -42,6 +42,11 @@ CDaubrixView::CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget*
     UpdateScrollRange();
 }
 
+CDaubrixView::~CDaubrixView()
+{
+    emit Closing(this);
+}
+
 QSize CDaubrixView::DrawingSize() const
 {
     return QSize(m_session.doc.DrawingWidth(), m_session.doc.DrawingHeight());

@@ -16,6 +16,7 @@ class CDaubrixView final : public QAbstractScrollArea, public DrawingViewPort
 
 public:
     CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget* parent = nullptr);
+    ~CDaubrixView() override;
 
     DrawingSession& Session() { return m_session; }
     BackgroundHost& BackgroundStore() { return m_background; }
@@ -37,6 +38,7 @@ public:
 signals:
     void DrawingChanged(); // a stroke, Undo or Clear changed the drawing: it is now modified
     void FocusGained(CDaubrixView* view);
+    void Closing(CDaubrixView* view); // the session is still whole when this arrives
 
 protected:
     void paintEvent(QPaintEvent* event) override;
