@@ -10,6 +10,10 @@ constexpr CommandKind P = CommandKind::Plain;
 constexpr CommandKind C = CommandKind::Checkable;
 
 const CommandInfo kCommands[] = {
+    {LoadBackground, "&Load background", "", "Put a picture behind the drawing", "Load background",
+     CommandIcon::None, C},
+    {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
+     "Remove background", CommandIcon::None, P},
     {Undo, "&Undo\tCtrl+Z", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::None, P},
     {Clear, "&Clear\tCtrl+W", "Ctrl+W", "Clear the drawing; Undo brings it back", "Clear",
      CommandIcon::None, P},
@@ -125,7 +129,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
-            {"&Image", {}},
+            {"&Image", {LoadBackground, RemoveBackground}},
             {"&Colors", {AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};

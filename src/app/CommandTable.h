@@ -44,6 +44,8 @@ constexpr int ResetCenter = 32795;
 constexpr int AutoChangeHue = 32789;
 constexpr int AutoChangeSat = 32790;
 constexpr int AutoChangeVal = 32791;
+constexpr int LoadBackground = 32829;
+constexpr int RemoveBackground = 32830;
 constexpr int Separator = 0;
 } // namespace CommandId
 

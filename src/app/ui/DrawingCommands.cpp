@@ -26,6 +26,11 @@
 #include "view/ui/CLinesDlg.h"
 #include "view/ui/CPolarMirrorDlg.h"
 #include "view/ui/CSkippingDlg.h"
+#include "app/ui/ShellMessageBox.h"
+#include "imaging/BackgroundTemp.h"
+#include "imaging/PictureFile.h"
+#include "imaging/ui/CLoadBackgroundDlg.h"
+#include "imaging/ui/CPictureFileDlg.h"
 
 using namespace CommandId;
 
@@ -37,6 +42,8 @@ DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, C
     RegisterHandlers();
     RegisterModeCommands();
     RegisterHistoryPalette();
+    RegisterBackgroundCommands();
+    AddCtrlShortcuts();
     connect(frame.Workspace(), &QMdiArea::subWindowActivated, this, &DrawingCommands::ViewActivated);
 }
 
@@ -203,6 +210,84 @@ void DrawingCommands::AdoptView(CDaubrixView* view)
         if (m_history && m_history->Session() == &closing->Session())
             m_history->SetSession(nullptr);
     });
+}
+
+void DrawingCommands::AddCtrlShortcuts()
+{
+    // Ctrl with a mode's letter toggles the mode without its dialog.
+    const std::pair<int, const char*> keys[] = {{Lines, "L"}, {Jitter, "J"}, {Skipping, "S"}, {PolarMirror, "P"}};
+    for (auto [id, key] : keys) {
+        if (QAction* a = m_frame.Commands().Action(id))
+            a->setShortcuts({QKeySequence(QString::fromLatin1(key)), QKeySequence(QStringLiteral("Ctrl+") + QLatin1String(key))});
+    }
+}
+
+void DrawingCommands::RegisterBackgroundCommands()
+{
+    CommandActions& commands = m_frame.Commands();
+    commands.SetHandler(
+        LoadBackground,
+        [this] {
+            if (CDaubrixView* v = ActiveView())
+                LoadBackgroundInto(*v);
+        },
+        [this](QAction& a) {
+            CDaubrixView* v = ActiveView();
+            a.setEnabled(v != nullptr);
+            a.setChecked(v && v->Session().doc.HasBackgroundImage());
+        });
+    commands.SetHandler(
+        RemoveBackground,
+        [this] {
+            if (CDaubrixView* v = ActiveView())
+                RemoveBackgroundFrom(*v);
+        },
+        [this](QAction& a) {
+            CDaubrixView* v = ActiveView();
+            a.setEnabled(v && v->Session().doc.HasBackgroundImage());
+        });
+}
+
+void DrawingCommands::LoadBackgroundInto(CDaubrixView& view)
+{
+    const QString path = CPictureFileDlg::GetPictureFileName(&m_frame);
+    if (path.isEmpty())
+        return;
+    QImage picture;
+    const ImageStatus read = ReadPictureFile(path, picture);
+    if (!read.ok) {
+        ShellMessageBox::Show(&m_frame, UserMessage(read.message, read.icon, read.title));
+        return;
+    }
+    auto sizing = BackgroundSizing(m_backgroundSizing);
+    if (!CLoadBackgroundDlg::Ask(&m_frame, sizing))
+        return;
+    m_backgroundSizing = int(sizing);
+    DrawingSession& s = view.Session();
+    PlacedBackground placed;
+    const ImageStatus made = MakeBackground(picture, s.canvas.Size(), sizing, placed);
+    if (!made.ok) {
+        // The drawing keeps the background it had.
+        ShellMessageBox::Show(&m_frame, UserMessage(made.message, made.icon, made.title));
+        return;
+    }
+    s.canvas.SetBackground(placed.bitmap, placed.offset);
+    s.doc.SetBackgroundImage(true);
+    s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
+    s.canvas.RegenerateFromUndo();
+    view.Refresh();
+    emit view.DrawingChanged();
+}
+
+void DrawingCommands::RemoveBackgroundFrom(CDaubrixView& view)
+{
+    DrawingSession& s = view.Session();
+    s.canvas.RemoveBackground();
+    s.doc.SetBackgroundImage(false);
+    s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
+    s.canvas.RegenerateFromUndo();
+    view.Refresh();
+    emit view.DrawingChanged();
 }
 
 bool DrawingCommands::HasActiveDrawing() const { return ActiveView() != nullptr; }

@@ -45,6 +45,10 @@ private:
     void RegisterHandlers();
     void RegisterModeCommands();
     void RegisterHistoryPalette();
+    void RegisterBackgroundCommands();
+    void LoadBackgroundInto(CDaubrixView& view);
+    void RemoveBackgroundFrom(CDaubrixView& view);
+    void AddCtrlShortcuts();
     void ApplyEffects(const ModeEffects& effects);
     void ViewActivated(QMdiSubWindow* window);
     bool CtrlHeld() const;
@@ -54,4 +58,5 @@ private:
     ColorPalette* m_palette;
     OneShotModes m_oneShot;
     CHistoryWnd* m_history = nullptr;
+    int m_backgroundSizing = 2; // Normal, for the program's run
 };

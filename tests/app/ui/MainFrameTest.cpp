@@ -79,7 +79,7 @@ TEST_F(MainFrameTest, MenusFollowWhetherADrawingIsOpen)
 {
     EXPECT_EQ(MenuTitles(), QStringList({"&File", "&View", "&Help"}));
     frame->Drawings().AddDrawing(QSize(200, 150));
-    EXPECT_EQ(MenuTitles(), QStringList({"&File", "&Edit", "&View", "&Drawing", "&Colors", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(), QStringList({"&File", "&Edit", "&View", "&Drawing", "&Image", "&Colors", "&Window", "&Help"}));
     EXPECT_TRUE(frame->Commands().Action(CommandId::FileSave)->isEnabled());
     frame->Drawings().ActiveChild()->close();
     Settle();
