@@ -80,3 +80,8 @@ void CChildFrame::CentreDrawing()
     m_port.SetDrawingOffset(QPoint(CentringOffset(workspace.width(), drawing.width()),
                                    CentringOffset(workspace.height(), drawing.height())));
 }
+
+CChildFrame::~CChildFrame()
+{
+    delete widget();
+}

@@ -15,6 +15,8 @@ class CChildFrame final : public QMdiSubWindow
 public:
     // view is the hosted widget; port is the same object seen as a drawing view.
     CChildFrame(QWidget* view, DrawingViewPort& port, QWidget* parent = nullptr);
+    // The view goes first: listeners of this window's end may close its drawing.
+    ~CChildFrame() override;
 
     // Asked before the window closes; false keeps it open.
     void SetCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }

@@ -168,6 +168,9 @@ void CDaubrixApp::Exit()
     if (m_frame)
         m_frame->Palettes().RecordPlacements();
     m_palettes.reset();
+    // The drawing commands listen to the workspace, which signals while the frame goes.
+    delete m_commands;
+    m_commands = nullptr;
     m_frame.reset();
     if (m_doNotSave || !m_settingsRead)
         return;

@@ -47,7 +47,12 @@ DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, C
     connect(frame.Workspace(), &QMdiArea::subWindowActivated, this, &DrawingCommands::ViewActivated);
 }
 
-DrawingCommands::~DrawingCommands() = default;
+DrawingCommands::~DrawingCommands()
+{
+    // Without this object nobody tells the history window when its drawing goes.
+    if (m_history)
+        m_history->SetSession(nullptr);
+}
 
 DrawingTools DrawingCommands::ToolsForViews()
 {

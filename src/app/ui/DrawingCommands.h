@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include "color/ActiveDrawing.h"
 #include "view/DrawingTools.h"
@@ -57,6 +58,6 @@ private:
     DrawingTools m_tools;
     ColorPalette* m_palette;
     OneShotModes m_oneShot;
-    CHistoryWnd* m_history = nullptr;
+    QPointer<CHistoryWnd> m_history;
     int m_backgroundSizing = 2; // Normal, for the program's run
 };
