@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <vector>
 
@@ -22,6 +23,14 @@ public:
             ++m_next;
         while (m_next < m_changes.size() && At(m_next).globIndex == globIndex)
             apply(At(m_next++));
+    }
+
+    // The glob index of the next record at or after globIndex; INT_MAX when there is none.
+    int NextAt(int globIndex)
+    {
+        while (m_next < m_changes.size() && At(m_next).globIndex < globIndex)
+            ++m_next;
+        return m_next < m_changes.size() ? At(m_next).globIndex : INT_MAX;
     }
 
 private:

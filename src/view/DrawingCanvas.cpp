@@ -18,12 +18,16 @@ bool ReplayGlobs(const CDaubrixDoc& doc, ShapeTable& shapes, QImage& image, int 
 {
     const std::vector<CGlob>& globs = doc.Globs();
     ColorChangeCursor cursor(doc.ColorChanges().Items(), start);
+    int nextChange = cursor.NextAt(start);
     for (int i = start; i < end; ++i) {
         const CGlob& glob = globs[size_t(i)];
-        cursor.ApplyAt(i, [&](const CColorChange& c) {
-            if (glob.shape < shapes.Count())
-                shapes.Shape(glob.shape).Recolor(c.hue, c.saturation, c.value);
-        });
+        if (i == nextChange) {
+            cursor.ApplyAt(i, [&](const CColorChange& c) {
+                if (glob.shape < shapes.Count())
+                    shapes.Shape(glob.shape).Recolor(c.hue, c.saturation, c.value);
+            });
+            nextChange = cursor.NextAt(i + 1);
+        }
         if (!drawn(glob.Draw(image, shapes), end - i))
             return false;
     }
