@@ -1,6 +1,7 @@
 #include "view/ui/CDaubrixView.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -225,4 +226,19 @@ void CDaubrixView::focusInEvent(QFocusEvent* event)
     m_session.history.RefreshHistorySlider();
     m_session.canvas.refocus = true;
     emit FocusGained(this);
+}
+
+// In Lines mode Shift holds on to the pointer, so the rubber band follows it out of the window.
+void CDaubrixView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && m_session.tools.modes.lines)
+        viewport()->grabMouse();
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CDaubrixView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && QWidget::mouseGrabber() == viewport())
+        viewport()->releaseMouse();
+    QAbstractScrollArea::keyReleaseEvent(event);
 }
