@@ -238,7 +238,7 @@ void DrawingCommands::RegisterBackgroundCommands()
         },
         [this](QAction& a) {
             CDaubrixView* v = ActiveView();
-            a.setEnabled(v != nullptr);
+            a.setEnabled(v != nullptr && !(m_lowColor && m_lowColor()));
             a.setChecked(v && v->Session().doc.HasBackgroundImage());
         });
     commands.SetHandler(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QPointer>
 
@@ -29,6 +31,8 @@ public:
     DrawingTools ToolsForViews();
     OneShotModes& OneShot() { return m_oneShot; }
     void SetPalette(ColorPalette* palette) { m_palette = palette; }
+    // Backgrounds need more than 256 colours; the frame asks the application.
+    void SetLowColorQuery(std::function<bool()> lowColor) { m_lowColor = std::move(lowColor); }
     // A new drawing window: the Drawing History window lets go of it before it goes.
     void AdoptView(CDaubrixView* view);
 
@@ -60,4 +64,5 @@ private:
     OneShotModes m_oneShot;
     QPointer<CHistoryWnd> m_history;
     int m_backgroundSizing = 2; // Normal, for the program's run
+    std::function<bool()> m_lowColor;
 };
