@@ -23,6 +23,7 @@
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CDrawingInfoDlg.h"
+#include "view/ui/CDaubrixView.h"
 #include "app/ui/CHelpDlg.h"
 #include "app/ui/CNewDrawingDlg.h"
 #include "app/ui/CTipDlg.h"
@@ -517,6 +518,13 @@ void CMainFrame::OnDrawingInfo()
     facts.width = document.Size().width();
     facts.height = document.Size().height();
     facts.background = document.BackgroundColor();
+    if (CChildFrame* child = m_drawings->ActiveChild()) {
+        if (auto* view = qobject_cast<CDaubrixView*>(child->widget())) {
+            const DrawingSession& session = view->Session();
+            facts.clearPending = session.pendingClear;
+            facts.hiddenGlobs = qMax(0, facts.globCount - session.canvas.historyPosition);
+        }
+    }
     CDrawingInfoDlg dialog(facts, this);
     m_context.runModal(dialog);
 }
