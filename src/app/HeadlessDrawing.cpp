@@ -36,7 +36,6 @@ bool HeadlessDrawing::Open(const QString& path, QString& message)
         return false;
     }
     const FileStatus status = m_doc.Serialize(archive);
-    m_messages.removeAll(QString());
     message = status.ok ? m_messages.join(QLatin1Char('\n')) : status.message;
     m_canvas.InitialUpdate();
     return status.ok;

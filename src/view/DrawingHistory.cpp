@@ -178,14 +178,11 @@ bool DrawingHistory::CanClear() const { return m_s.canvas.historyPosition > 0; }
 
 void DrawingHistory::Clear()
 {
-    m_s.pendingClear = true;
-    m_s.doc.SetUndoState(UndoClear);
     m_s.doc.SnapshotColorChanges();
     const Sections& sec = m_s.doc.CurrentSections();
     saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
     redoTarget = m_s.canvas.historyPosition;
-    RedoClearStep();
-    m_s.doc.SetUndoState(UndoClear);
+    RedoClearStep(); // pending clear, empty slider and sections, undo state "Clear"
 }
 
 int DrawingHistory::SnapWhileDragging(int position)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -17,9 +18,9 @@ public:
     {
         m_minimum = minimum;
         m_maximum = maximum;
-        m_position = qBound(minimum, m_position, maximum);
+        m_position = Clamp(m_position);
     }
-    void SetPosition(int position) { m_position = qBound(m_minimum, position, m_maximum); }
+    void SetPosition(int position) { m_position = Clamp(position); }
     void ClearTicks() { m_ticks.clear(); }
     void AddTick(int value) { m_ticks.push_back(value); }
     void Repaint() const
@@ -31,7 +32,7 @@ public:
     std::function<void()> onRepaint;
 
 private:
-    static int qBound(int low, int v, int high) { return v < low ? low : (v > high ? (high < low ? low : high) : v); }
+    int Clamp(int v) const { return std::max(m_minimum, std::min(v, m_maximum)); }
 
     int m_minimum = 0;
     int m_maximum = 0;

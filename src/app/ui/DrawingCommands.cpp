@@ -73,6 +73,11 @@ bool DrawingCommands::CtrlHeld() const
     return QApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
 }
 
+CtrlKey DrawingCommands::Ctrl() const
+{
+    return CtrlHeld() ? CtrlKey::Held : CtrlKey::Up;
+}
+
 void DrawingCommands::ViewActivated(QMdiSubWindow*)
 {
     CDaubrixView* view = ActiveView();
@@ -150,16 +155,16 @@ void DrawingCommands::RegisterModeCommands()
                 a.setChecked(checked());
             });
     };
-    mode(Lines, [this, &modes, parent] { return LinesCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+    mode(Lines, [this, &modes, parent] { return LinesCommand(modes, Ctrl(),
                                                           [parent](DrawingModes& m) { return CLinesDlg::Ask(m, parent); }); },
          [&modes] { return modes.lines; });
-    mode(Jitter, [this, &modes, parent] { return JitterCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+    mode(Jitter, [this, &modes, parent] { return JitterCommand(modes, Ctrl(),
                                                             [parent](DrawingModes& m) { return CJitterDlg::Ask(m, parent); }); },
          [&modes] { return modes.jitter; });
-    mode(Skipping, [this, &modes, parent] { return SkippingCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+    mode(Skipping, [this, &modes, parent] { return SkippingCommand(modes, Ctrl(),
                                                                 [parent](DrawingModes& m) { return CSkippingDlg::Ask(m, parent); }); },
          [&modes] { return modes.skipping; });
-    mode(PolarMirror, [this, &modes, parent] { return PolarMirrorCommand(modes, CtrlHeld() ? CtrlKey::Held : CtrlKey::Up,
+    mode(PolarMirror, [this, &modes, parent] { return PolarMirrorCommand(modes, Ctrl(),
                                                                       [parent](DrawingModes& m) { return CPolarMirrorDlg::Ask(m, parent); }); },
          [&modes] { return modes.symmetry.polar; });
     mode(MirrorHorizontal, [&modes] { return MirrorCommand(modes, Mirror::Horizontal); },
@@ -198,15 +203,7 @@ void DrawingCommands::RegisterHistoryPalette()
             QApplication::sendEvent(v, &key);
         }
     });
-    PaletteRegistration r;
-    r.window = m_history;
-    r.commandId = ToggleHistory;
-    r.visible = &AppSettings::showUndoSlider;
-    r.flags = &AppSettings::undoSliderFlags;
-    r.showCmd = &AppSettings::undoSliderShowCmd;
-    r.x1 = &AppSettings::undoSliderX1;
-    r.y1 = &AppSettings::undoSliderY1;
-    m_frame.RegisterPalette(r);
+    m_frame.RegisterPalette(PaletteRegistration::History(m_history));
 }
 
 void DrawingCommands::AdoptView(CDaubrixView* view)

@@ -16,6 +16,7 @@ class CMainFrame;
 class ColorPalette;
 class QMdiSubWindow;
 struct ModeEffects;
+enum class CtrlKey;
 
 // The commands that act on the active drawing window (undo, clear, the drawing modes, the
 // colour drift) and the links between that window and the palettes.
@@ -57,6 +58,7 @@ private:
     void ApplyEffects(const ModeEffects& effects);
     void ViewActivated(QMdiSubWindow* window);
     bool CtrlHeld() const;
+    CtrlKey Ctrl() const;
 
     CMainFrame& m_frame;
     DrawingTools m_tools;

@@ -1,5 +1,7 @@
 #include "app/ui/PaletteList.h"
 
+#include "app/CommandTable.h"
+
 #include <QEvent>
 #include <QWidget>
 
@@ -113,4 +115,25 @@ bool PaletteList::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+PaletteRegistration PaletteRegistration::Shapes(QWidget* window)
+{
+    return {window, CommandId::ToggleShapes, &AppSettings::showShapesWindow, &AppSettings::shapesWindowFlags,
+            &AppSettings::shapesWindowShowCmd, &AppSettings::shapesWindowX1, &AppSettings::shapesWindowY1,
+            &AppSettings::shapesWindowX2, &AppSettings::shapesWindowY2};
+}
+
+PaletteRegistration PaletteRegistration::Colors(QWidget* window)
+{
+    return {window, CommandId::ToggleColors, &AppSettings::showColorsWindow, &AppSettings::colorsWindowFlags,
+            &AppSettings::colorsWindowShowCmd, &AppSettings::colorsWindowX1, &AppSettings::colorsWindowY1,
+            nullptr, nullptr};
+}
+
+PaletteRegistration PaletteRegistration::History(QWidget* window)
+{
+    return {window, CommandId::ToggleHistory, &AppSettings::showUndoSlider, &AppSettings::undoSliderFlags,
+            &AppSettings::undoSliderShowCmd, &AppSettings::undoSliderX1, &AppSettings::undoSliderY1,
+            nullptr, nullptr};
 }

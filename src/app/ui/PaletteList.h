@@ -22,6 +22,11 @@ struct PaletteRegistration
     int AppSettings::*y1 = nullptr;
     int AppSettings::*x2 = nullptr;
     int AppSettings::*y2 = nullptr;
+
+    // The three palettes of the program, each with the settings that keep it.
+    static PaletteRegistration Shapes(QWidget* window);
+    static PaletteRegistration Colors(QWidget* window);
+    static PaletteRegistration History(QWidget* window);
 };
 
 // The frame's palettes: placement from the settings when registered, toggling, hiding and

@@ -21,30 +21,12 @@ PaletteWindows::~PaletteWindows()
 
 PaletteRegistration PaletteWindows::ShapesRegistration() const
 {
-    PaletteRegistration r;
-    r.window = m_shapes.data();
-    r.commandId = CommandId::ToggleShapes;
-    r.visible = &AppSettings::showShapesWindow;
-    r.flags = &AppSettings::shapesWindowFlags;
-    r.showCmd = &AppSettings::shapesWindowShowCmd;
-    r.x1 = &AppSettings::shapesWindowX1;
-    r.y1 = &AppSettings::shapesWindowY1;
-    r.x2 = &AppSettings::shapesWindowX2;
-    r.y2 = &AppSettings::shapesWindowY2;
-    return r;
+    return PaletteRegistration::Shapes(m_shapes.data());
 }
 
 PaletteRegistration PaletteWindows::ColorsRegistration() const
 {
-    PaletteRegistration r;
-    r.window = m_colors.data();
-    r.commandId = CommandId::ToggleColors;
-    r.visible = &AppSettings::showColorsWindow;
-    r.flags = &AppSettings::colorsWindowFlags;
-    r.showCmd = &AppSettings::colorsWindowShowCmd;
-    r.x1 = &AppSettings::colorsWindowX1;
-    r.y1 = &AppSettings::colorsWindowY1;
-    return r;
+    return PaletteRegistration::Colors(m_colors.data());
 }
 
 void PaletteWindows::RegisterWith(CMainFrame& frame)

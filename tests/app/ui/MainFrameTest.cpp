@@ -57,17 +57,7 @@ protected:
     QWidget* AddPalette()
     {
         auto* palette = new QWidget(frame.get(), Qt::Tool);
-        PaletteRegistration registration;
-        registration.window = palette;
-        registration.commandId = CommandId::ToggleShapes;
-        registration.visible = &AppSettings::showShapesWindow;
-        registration.flags = &AppSettings::shapesWindowFlags;
-        registration.showCmd = &AppSettings::shapesWindowShowCmd;
-        registration.x1 = &AppSettings::shapesWindowX1;
-        registration.y1 = &AppSettings::shapesWindowY1;
-        registration.x2 = &AppSettings::shapesWindowX2;
-        registration.y2 = &AppSettings::shapesWindowY2;
-        frame->RegisterPalette(registration);
+        frame->RegisterPalette(PaletteRegistration::Shapes(palette));
         return palette;
     }
 
