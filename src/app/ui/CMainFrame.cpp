@@ -5,11 +5,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -23,14 +20,16 @@
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CDrawingInfoDlg.h"
-#include "view/ui/CDaubrixView.h"
 #include "app/ui/CHelpDlg.h"
 #include "app/ui/CNewDrawingDlg.h"
 #include "app/ui/CTipDlg.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/DrawingViewPort.h"
 #include "app/ui/DrawingWindows.h"
+#include "app/ui/FrameMenus.h"
+#include "app/ui/ScreenStages.h"
 #include "app/ui/ShellMessageBox.h"
+#include "view/ui/CDaubrixView.h"
 
 using namespace CommandId;
 
@@ -64,9 +63,6 @@ const CMainFrame::FrameHandler CMainFrame::kHandlers[] = {
 
 namespace
 {
-const QString kTipText = QStringLiteral("Ti&p of the Day...");
-const QString kHelpTitle = QStringLiteral("&Help");
-
 QLabel* MakeIndicator(const QString& text)
 {
     auto* label = new QLabel(text);
@@ -101,6 +97,10 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     m_drawings = new DrawingWindows(m_context, *m_workspace, *this);
     CreateBars();
     CreateStatusBar();
+    m_stages = std::make_unique<ScreenStages>(
+        *this, std::array<QWidget*, 3>{m_toolbar1, m_toolbar2, statusBar()}, *m_palettes);
+    m_menus = new FrameMenus(*this, *m_commands, m_context.documents.Recent(),
+                             [this](const QString& path) { m_drawings->OpenDrawing(path); });
     RegisterHandlers();
     InstallMenus();
     RestoreBarState();
@@ -159,85 +159,12 @@ void CMainFrame::CreateStatusBar()
 
 QMenu* CMainFrame::HelpMenu() const
 {
-    for (QAction* action : menuBar()->actions()) {
-        if (action->menu() && action->text() == kHelpTitle)
-            return action->menu();
-    }
-    return nullptr;
+    return m_menus->HelpMenu();
 }
 
 void CMainFrame::InstallMenus()
 {
-    const bool withDrawing = !m_workspace->subWindowList().isEmpty();
-    std::vector<QMenu*>& menus = withDrawing ? m_menusWithDrawing : m_menusWithoutDrawing;
-    if (menus.empty()) {
-        const auto layouts = withDrawing ? CommandTable::MenusWithDrawing()
-                                         : CommandTable::MenusWithoutDrawing();
-        for (const MenuLayout& layout : layouts) {
-            if (QMenu* menu = m_commands->BuildMenu(layout, this))
-                menus.push_back(menu);
-        }
-        for (QMenu* menu : menus) {
-            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                EnsureTipItem();
-                ListRecentFiles(*menu);
-            });
-        }
-    }
-    menuBar()->clear();
-    for (QMenu* menu : menus)
-        menuBar()->addMenu(menu);
-    EnsureTipItem();
-}
-
-void CMainFrame::EnsureTipItem()
-{
-    QAction* tip = m_commands->Action(TipOfTheDay);
-    QMenu* help = HelpMenu();
-    if (!help) {
-        if (!m_createdHelpMenu)
-            m_createdHelpMenu = new QMenu(kHelpTitle, this);
-        m_createdHelpMenu->addAction(tip);
-        menuBar()->addMenu(m_createdHelpMenu);
-        return;
-    }
-    const QList<QAction*> items = help->actions();
-    if (!items.isEmpty() && items.first()->text() == tip->text())
-        return;
-    QAction* first = items.isEmpty() ? nullptr : items.first();
-    help->insertAction(first, tip);
-    help->insertSeparator(first);
-}
-
-void CMainFrame::ListRecentFiles(QMenu& menu)
-{
-    QAction* marker = nullptr;
-    for (QAction* action : menu.actions()) {
-        if (action->property("recentFile").isValid()) {
-            menu.removeAction(action);
-            action->deleteLater();
-        } else if (action->objectName() == QLatin1String("recentFiles")) {
-            marker = action;
-        }
-    }
-    if (!marker)
-        return;
-    const QStringList files = m_context.documents.Recent().Files();
-    for (int i = 0; i < files.size(); ++i) {
-        const QString name = QFileInfo(files[i]).fileName();
-        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name), &menu);
-        item->setProperty("recentFile", files[i]);
-        item->setStatusTip(QStringLiteral("Open %1").arg(files[i]));
-        connect(item, &QAction::triggered, this,
-                [this, path = files[i]] { m_drawings->OpenDrawing(path); });
-        menu.insertAction(marker, item);
-    }
-    if (files.isEmpty()) {
-        auto* none = new QAction(QStringLiteral("Recent File"), &menu);
-        none->setProperty("recentFile", QString());
-        none->setEnabled(false);
-        menu.insertAction(marker, none);
-    }
+    m_menus->Install(!m_workspace->subWindowList().isEmpty());
 }
 
 void CMainFrame::RestoreBarState()
@@ -270,76 +197,21 @@ void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
         [this, id](QAction& action) { action.setChecked(m_palettes->IsVisible(id)); });
 }
 
-// ---- full screen ----
+// ---- screen stages ----
 
-void CMainFrame::RecordBars()
+void CMainFrame::CycleScreenMode()
 {
-    m_barsBefore = {m_toolbar1->isVisibleTo(this), m_toolbar2->isVisibleTo(this),
-                    statusBar()->isVisibleTo(this)};
-}
-
-void CMainFrame::HideBars()
-{
-    m_toolbar1->hide();
-    m_toolbar2->hide();
-    statusBar()->hide();
-}
-
-void CMainFrame::EnterFullScreen()
-{
-    m_stateBeforeFullScreen = windowState();
-    m_geometryBeforeFullScreen = saveGeometry();
-    m_fullScreen = true;
-    m_stage = 3;
-    showFullScreen();
-}
-
-void CMainFrame::LeaveFullScreen()
-{
-    m_fullScreen = false;
-    m_stage = 0;
-    setWindowState(m_stateBeforeFullScreen & ~Qt::WindowFullScreen);
-    restoreGeometry(m_geometryBeforeFullScreen);
-    m_toolbar1->setVisible(m_barsBefore[0]);
-    m_toolbar2->setVisible(m_barsBefore[1]);
-    statusBar()->setVisible(m_barsBefore[2]);
-    m_palettes->ShowAgain(m_palettesBefore);
+    m_stages->Cycle();
 }
 
 void CMainFrame::ToggleFullScreen()
 {
-    if (m_fullScreen) {
-        LeaveFullScreen();
-        return;
-    }
-    // Part-way through the cycle some bars and palettes are hidden already; what was
-    // recorded before they were hidden is what comes back.
-    if (m_stage < 2)
-        RecordBars();
-    if (m_stage < 1)
-        m_palettesBefore = m_palettes->Visibility();
-    EnterFullScreen();
-    HideBars();
-    m_palettes->HideVisible();
+    m_stages->ToggleFullScreen();
 }
 
-void CMainFrame::CycleScreenMode()
+int CMainFrame::ScreenStage() const
 {
-    switch (m_stage) {
-    case 0:
-        m_palettesBefore = m_palettes->Visibility();
-        m_palettes->HideVisible();
-        m_stage = 1;
-        break;
-    case 1:
-        m_palettes->HideVisible();
-        RecordBars();
-        HideBars();
-        m_stage = 2;
-        break;
-    case 2: EnterFullScreen(); break;
-    default: LeaveFullScreen(); break;
-    }
+    return m_stages->Stage();
 }
 
 // ---- status bar ----
@@ -406,11 +278,7 @@ void CMainFrame::RecordPlacement()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_stage != 0) {
-        if (m_stage < 3)
-            EnterFullScreen();
-        LeaveFullScreen();
-    }
+    m_stages->ReturnToNormal();
     RecordPlacement();
     SaveBarState();
     if (!m_drawings->CloseAll()) {

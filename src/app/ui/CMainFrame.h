@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <memory>
-#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +19,8 @@ class CChildFrame;
 class CHelpDlg;
 class CommandActions;
 class DrawingWindows;
+class FrameMenus;
+class ScreenStages;
 
 // The main window: drawing windows in a workspace, the menus and toolbars built from the
 // command table, the status bar, the floating palettes and the full-screen stages.
@@ -46,7 +46,7 @@ public:
     // Stage 0 normal, 1 palettes hidden, 2 bars hidden too, 3 full screen.
     void CycleScreenMode();
     void ToggleFullScreen();
-    int ScreenStage() const { return m_stage; }
+    int ScreenStage() const;
 
     // How long work reports itself: pane 0 text, pane 1 progress, the wait cursor.
     QString StatusText() const override { return PaneText(0); }
@@ -78,15 +78,8 @@ private:
     void CreateStatusBar();
     void RegisterHandlers();
     void InstallMenus();
-    void EnsureTipItem();
-    void ListRecentFiles(QMenu& menu);
     void RestoreBarState();
     void SaveBarState();
-
-    void EnterFullScreen();
-    void LeaveFullScreen();
-    void RecordBars();
-    void HideBars();
 
     void OnNew();
     void OnOpen();
@@ -122,16 +115,8 @@ private:
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;
     QTimer* m_idleUpdate = nullptr;
-    std::vector<QMenu*> m_menusWithoutDrawing;
-    std::vector<QMenu*> m_menusWithDrawing;
-    QMenu* m_createdHelpMenu = nullptr;
+    FrameMenus* m_menus = nullptr;
+    std::unique_ptr<ScreenStages> m_stages;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<CHelpDlg> m_help;
-
-    int m_stage = 0;
-    bool m_fullScreen = false;
-    Qt::WindowStates m_stateBeforeFullScreen;
-    QByteArray m_geometryBeforeFullScreen;
-    std::array<bool, 3> m_barsBefore{true, true, true};
-    std::vector<bool> m_palettesBefore;
 };
