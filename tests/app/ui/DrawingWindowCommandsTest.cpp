@@ -1,0 +1,251 @@
+#include <deque>
+#include <functional>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "ShellFixture.h"
+#include "app/CommandTable.h"
+#include "app/ui/CChildFrame.h"
+#include "app/ui/CDaubrixApp.h"
+#include "app/ui/CDrawingInfoDlg.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/DrawingWindows.h"
+#include "imaging/JpegFile.h"
+#include "model/CDaubrixDoc.h"
+#include "imaging/ui/CLoadBackgroundDlg.h"
+#include "imaging/ui/CPictureFileDlg.h"
+#include "view/ui/CDaubrixView.h"
+
+namespace
+{
+// Answers the dialogs a command opens with exec(), one action per dialog, in order.
+class ModalDriver
+{
+public:
+    explicit ModalDriver(std::deque<std::function<void(QWidget*)>> answers)
+        : m_answers(std::move(answers))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { AnswerTopDialog(); });
+        m_timer.start();
+    }
+    bool Done() const { return m_answers.empty(); }
+
+private:
+    void AnswerTopDialog()
+    {
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top || top == m_answered || m_answers.empty())
+            return;
+        m_answered = top;
+        auto answer = std::move(m_answers.front());
+        m_answers.pop_front();
+        answer(top);
+    }
+
+    std::deque<std::function<void(QWidget*)>> m_answers;
+    QTimer m_timer;
+    QWidget* m_answered = nullptr;
+};
+
+int Distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+class DrawingWindowCommandsTest : public ShellFixture
+{
+protected:
+    void SetUp() override
+    {
+        ShellFixture::SetUp();
+        Store().setValue("Tip/StartUp", 1);
+        folder = MakeProgramFolder();
+    }
+
+    CDaubrixApp::StartupHooks Hooks()
+    {
+        CDaubrixApp::StartupHooks hooks;
+        hooks.programFolder = folder;
+        hooks.runModal = [this](QDialog& dialog) {
+            if (qobject_cast<CDrawingInfoDlg*>(&dialog)) {
+                for (QLabel* label : dialog.findChildren<QLabel*>())
+                    if (!label->text().isEmpty())
+                        infoLines = label->text().split(u'\n');
+            }
+            return int(QDialog::Rejected);
+        };
+        return hooks;
+    }
+
+    // The window's first update makes its images; that waits for the event loop.
+    static CDaubrixView* ActiveView(CDaubrixApp& app)
+    {
+        QApplication::processEvents();
+        CChildFrame* child = app.Frame()->Drawings().ActiveChild();
+        return child ? qobject_cast<CDaubrixView*>(child->widget()) : nullptr;
+    }
+
+    static void Run(CDaubrixApp& app, int id)
+    {
+        app.Frame()->Commands().UpdateAll();
+        QAction* action = app.Frame()->Commands().Action(id);
+        ASSERT_TRUE(action && action->isEnabled()) << id;
+        action->trigger();
+        QApplication::processEvents();
+    }
+
+    static bool Enabled(CDaubrixApp& app, int id)
+    {
+        app.Frame()->Commands().UpdateAll();
+        return app.Frame()->Commands().Action(id)->isEnabled();
+    }
+
+    QString folder;
+    QStringList infoLines;
+};
+
+void ChoosePicture(QWidget* dialog, const QString& path)
+{
+    auto* files = qobject_cast<CPictureFileDlg*>(dialog);
+    ASSERT_NE(files, nullptr);
+    files->selectFile(path);
+    static_cast<QDialog*>(files)->accept();
+}
+
+void ChooseSizing(QWidget* dialog, const QString& button)
+{
+    ASSERT_NE(qobject_cast<CLoadBackgroundDlg*>(dialog), nullptr);
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+        if (radio->text() == button)
+            radio->setChecked(true);
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+void Drag(QWidget* port, QPoint from, QPoint to)
+{
+    auto send = [port](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(at), port->mapToGlobal(QPointF(at)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(port, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    QApplication::processEvents();
+}
+} // namespace
+
+// The Image menu's commands in a real drawing window: the dialogs, the picture on the
+// canvas, the check mark, the saved file and Remove.
+TEST_F(DrawingWindowCommandsTest, LoadBackgroundShowsThePictureAndTheSavedFileKeepsIt)
+{
+    const QString picture = workDir.filePath("picture.jpg");
+    QImage red(100, 50, QImage::Format_RGB32);
+    red.fill(qRgb(200, 40, 40));
+    ASSERT_TRUE(WriteJpegFile(picture, 90, red).ok);
+    const QString saved = workDir.filePath("with-background.dbr");
+    QRgb shownCentre = 0;
+    {
+        CDaubrixApp app(Hooks());
+        ASSERT_TRUE(app.Start());
+        DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+        CDaubrixView* view = ActiveView(app);
+        ASSERT_NE(view, nullptr);
+        const QRgb paper = view->Session().canvas.DrawingImage().pixel(5, 5);
+        EXPECT_FALSE(Enabled(app, CommandId::RemoveBackground));
+
+        ModalDriver driver({[&](QWidget* w) { ChoosePicture(w, picture); },
+                            [](QWidget* w) { ChooseSizing(w, "Normal"); }});
+        Run(app, CommandId::LoadBackground);
+        EXPECT_TRUE(driver.Done());
+
+        const QImage& image = view->Session().canvas.DrawingImage();
+        shownCentre = image.pixel(100, 50);
+        EXPECT_LE(Distance(shownCentre, qRgb(200, 40, 40)), 8);
+        EXPECT_EQ(image.pixel(5, 5), paper); // a normal-sized picture sits in the middle
+        EXPECT_TRUE(view->Session().doc.HasBackgroundImage());
+        EXPECT_TRUE(drawing->modified);
+        app.Frame()->Commands().UpdateAll();
+        EXPECT_TRUE(app.Frame()->Commands().Action(CommandId::LoadBackground)->isChecked());
+        EXPECT_TRUE(Enabled(app, CommandId::RemoveBackground));
+        ASSERT_TRUE(app.Documents().Save(*drawing, saved).ok());
+    }
+
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().OpenDrawing(saved);
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    // What was shown before saving is what the file gives back.
+    EXPECT_EQ(view->Session().canvas.DrawingImage().pixel(100, 50), shownCentre);
+
+    Run(app, CommandId::RemoveBackground);
+    EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
+    EXPECT_EQ(view->Session().canvas.DrawingImage().pixel(100, 50),
+              view->Session().canvas.DrawingImage().pixel(5, 5));
+    EXPECT_FALSE(Enabled(app, CommandId::RemoveBackground));
+}
+
+TEST_F(DrawingWindowCommandsTest, CancellingEitherDialogLeavesTheDrawingAsItWas)
+{
+    const QString picture = workDir.filePath("picture.jpg");
+    QImage blue(60, 40, QImage::Format_RGB32);
+    blue.fill(qRgb(20, 40, 220));
+    ASSERT_TRUE(WriteJpegFile(picture, 90, blue).ok);
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(120, 80));
+    CDaubrixView* view = ActiveView(app);
+    const QImage before = view->Session().canvas.DrawingImage();
+
+    std::deque<std::function<void(QWidget*)>> answers[] = {
+        {[](QWidget* w) { static_cast<QDialog*>(w)->reject(); }},
+        {[&](QWidget* w) { ChoosePicture(w, picture); },
+         [](QWidget* w) { static_cast<QDialog*>(w)->reject(); }},
+    };
+    for (auto& steps : answers) {
+        ModalDriver driver(std::move(steps));
+        Run(app, CommandId::LoadBackground);
+        EXPECT_TRUE(driver.Done());
+        EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
+        EXPECT_EQ(view->Session().canvas.DrawingImage(), before);
+        EXPECT_FALSE(drawing->modified);
+    }
+}
+
+TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    Drag(view->viewport(), {20, 30}, {60, 30});
+    const int globs = view->Session().doc.GlobCount();
+    ASSERT_GT(globs, 0);
+
+    Run(app, CommandId::DrawingInfo);
+    EXPECT_EQ(infoLines.value(0), QString("%1 globs").arg(globs));
+    EXPECT_EQ(infoLines.value(2), QString("Image size is 200 x 100"));
+
+    view->Session().history.ReleaseSlider(0);
+    Run(app, CommandId::DrawingInfo);
+    EXPECT_EQ(infoLines.value(0), QString("%1 globs  (%1 hidden)").arg(globs));
+    EXPECT_EQ(infoLines.value(1), QString("1 colors  (some hidden)"));
+
+    view->Session().history.ReleaseSlider(globs);
+    view->Session().history.Clear();
+    Run(app, CommandId::DrawingInfo);
+    EXPECT_EQ(infoLines.mid(0, 2), QStringList({"0 globs", "0 colors"}));
+}
