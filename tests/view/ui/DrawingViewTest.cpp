@@ -53,3 +53,43 @@ TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
 }
 
 } // namespace
+
+namespace {
+
+// On a screen at 200 % every drawing pixel becomes a 2 x 2 block of its own colour: the
+// window never smooths the picture.
+TEST(DrawingView, AtTwiceTheScaleEachDrawingPixelIsASharpBlock)
+{
+    SessionFixture f;
+    CDaubrixDoc doc(f.shapes);
+    doc.NewDrawing(60, 40);
+    f.modes.symmetry.polar = false;
+    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
+    view.resize(120, 90); // room for the whole drawing
+    view.show();
+    QApplication::processEvents();
+    QWidget* port = view.viewport();
+    Send(port, QEvent::MouseButtonPress, {20, 15}, Qt::LeftButton);
+    Send(port, QEvent::MouseMove, {30, 20}, Qt::LeftButton);
+    Send(port, QEvent::MouseButtonRelease, {30, 20}, Qt::NoButton);
+    QApplication::processEvents();
+
+    const QImage& image = view.Session().canvas.DrawingImage();
+    const QSize shown = port->size().boundedTo(image.size());
+    QImage screen(shown * 2, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2);
+    port->render(&screen, QPoint(), QRegion(QRect(QPoint(), shown)));
+    int wrong = 0;
+    int painted = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            painted += image.pixel(x, y) != image.pixel(0, 0);
+            for (QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                wrong += screen.pixel(2 * x + d.x(), 2 * y + d.y()) != image.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(painted, 0); // the stroke is in the compared part
+}
+
+} // namespace
