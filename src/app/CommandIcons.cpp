@@ -3,56 +3,52 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "app/ColorIcons.h"
+#include "app/DrawingModeIcons.h"
+#include "app/FileIcons.h"
+#include "app/IconInk.h"
+
+using namespace IconInk;
+
 namespace
 {
-// Everything is drawn on a 16 x 16 grid and scaled.
-const QColor kInk(40, 40, 48);
-const QColor kPaper(250, 250, 245);
-const QColor kFolder(235, 190, 70);
-const QColor kDisk(60, 110, 190);
-const QColor kHelp(40, 120, 200);
-const QColor kBulb(250, 215, 60);
+const QColor kUndo(70, 90, 200);
+const QColor kRegenerate(40, 150, 70);
+const QColor kEraser(240, 140, 160);
+const QColor kSleeve(70, 120, 200);
 
-QPen Ink(qreal width = 1.0)
+void PaintUndo(QPainter& p)
 {
-    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPainterPath hook;
+    hook.moveTo(12.5, 14.0);
+    hook.cubicTo(15.5, 8.0, 12.0, 4.5, 7.5, 4.5);
+    hook.lineTo(5.0, 4.5);
+    // An ink rim keeps the arrow readable on light and dark bars alike.
+    ArrowPath(p, hook, kInk, 3.4, 4.6);
+    ArrowPath(p, hook, kUndo, 1.8, 3.6);
 }
 
-void PaintNew(QPainter& p)
+void PaintRegenerate(QPainter& p)
 {
-    QPainterPath page;
-    page.moveTo(3.5, 1.5);
-    page.lineTo(9.5, 1.5);
-    page.lineTo(12.5, 4.5);
-    page.lineTo(12.5, 14.5);
-    page.lineTo(3.5, 14.5);
-    page.closeSubpath();
-    p.setPen(Ink());
-    p.setBrush(kPaper);
-    p.drawPath(page);
-    p.drawPolyline(QPolygonF({{9.5, 1.5}, {9.5, 4.5}, {12.5, 4.5}}));
+    Glob(p, QPointF(8, 8), 2.2, kGlob);
+    const QRectF ring(2.5, 2.5, 11, 11);
+    QPainterPath arc;
+    arc.arcMoveTo(ring, 120);
+    arc.arcTo(ring, 120, -290);
+    ArrowPath(p, arc, kRegenerate, 1.8, 3.2);
 }
 
-void PaintOpen(QPainter& p)
+void PaintClear(QPainter& p)
 {
+    p.setPen(Pen(kAxis, 1.0));
+    p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
+    p.translate(8.5, 7.5);
+    p.rotate(-40);
     p.setPen(Ink());
-    p.setBrush(kFolder.darker(115));
-    p.drawRect(QRectF(1.5, 4.5, 11, 9));
-    p.drawRect(QRectF(1.5, 3.0, 4.5, 1.5));
-    p.setBrush(kFolder);
-    p.drawPolygon(QPolygonF({{3.5, 7.5}, {15.0, 7.5}, {12.5, 13.5}, {1.5, 13.5}}));
-}
-
-void PaintSave(QPainter& p)
-{
-    p.setPen(Ink());
-    p.setBrush(kDisk);
-    p.drawPolygon(QPolygonF({{1.5, 1.5}, {12.5, 1.5}, {14.5, 3.5}, {14.5, 14.5}, {1.5, 14.5}}));
-    p.setBrush(kPaper);
-    p.drawRect(QRectF(4.5, 1.5, 7, 5));
-    p.drawRect(QRectF(3.5, 9.5, 9, 5));
-    p.setBrush(kInk);
-    p.drawRect(QRectF(9, 2.5, 1.5, 3));
+    p.setBrush(kSleeve);
+    p.drawRoundedRect(QRectF(-1.0, -3.0, 7.5, 6), 1, 1);
+    p.setBrush(kEraser);
+    p.drawRoundedRect(QRectF(-6.5, -3.0, 5.5, 6), 1, 1);
 }
 
 void PaintContextHelp(QPainter& p)
@@ -105,6 +101,21 @@ void PaintInfo(QPainter& p)
     p.drawPoint(QPointF(8, 4.8));
     p.drawLine(QPointF(8, 7.5), QPointF(8, 11.5));
 }
+
+// The pictures of no family: undo, regenerate and clear, help and window.
+void PaintOwn(QPainter& p, CommandIcon icon)
+{
+    switch (icon) {
+    case CommandIcon::Undo: PaintUndo(p); break;
+    case CommandIcon::Regenerate: PaintRegenerate(p); break;
+    case CommandIcon::Clear: PaintClear(p); break;
+    case CommandIcon::ContextHelp: PaintContextHelp(p); break;
+    case CommandIcon::FullScreen: PaintFullScreen(p); break;
+    case CommandIcon::Tip: PaintTip(p); break;
+    case CommandIcon::Info: PaintInfo(p); break;
+    default: break;
+    }
+}
 } // namespace
 
 QImage CommandIcons::Paint(CommandIcon icon, int side)
@@ -116,16 +127,10 @@ QImage CommandIcons::Paint(CommandIcon icon, int side)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(side / 16.0, side / 16.0);
-    switch (icon) {
-    case CommandIcon::New: PaintNew(painter); break;
-    case CommandIcon::Open: PaintOpen(painter); break;
-    case CommandIcon::Save: PaintSave(painter); break;
-    case CommandIcon::ContextHelp: PaintContextHelp(painter); break;
-    case CommandIcon::FullScreen: PaintFullScreen(painter); break;
-    case CommandIcon::Tip: PaintTip(painter); break;
-    case CommandIcon::Info: PaintInfo(painter); break;
-    case CommandIcon::None: break;
-    }
+    // Each family paints only its own pictures; the rest fall through to the next.
+    if (!FileIcons::Paint(painter, icon) && !DrawingModeIcons::Paint(painter, icon) &&
+        !ColorIcons::Paint(painter, icon))
+        PaintOwn(painter, icon);
     return image;
 }
 

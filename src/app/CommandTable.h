@@ -49,7 +49,39 @@ constexpr int RemoveBackground = 32830;
 constexpr int Separator = 0;
 } // namespace CommandId
 
-enum class CommandIcon { None, New, Open, Save, ContextHelp, FullScreen, Tip, Info };
+enum class CommandIcon {
+    None,
+    New,
+    Open,
+    Save,
+    Cut,
+    Copy,
+    Paste,
+    Print,
+    PrintPreview,
+    ContextHelp,
+    FullScreen,
+    Tip,
+    Info,
+    Undo,
+    Regenerate,
+    Clear,
+    MoveCenter,
+    MirrorHorizontal,
+    MirrorVertical,
+    MirrorBoth,
+    PolarMirror,
+    Lines,
+    Jitter,
+    Skipping,
+    Pattern,
+    AutoChangeHue,
+    AutoChangeSat,
+    AutoChangeVal,
+    SampleShape,
+    SampleColor,
+    SimulateDepth,
+};
 
 enum class CommandKind { Plain, Checkable };
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/CommandTable.h"
+
+class QPainter;
+
+// The pictures of the drawing modes: symmetry, lines, jitter, skipping, pattern.
+namespace DrawingModeIcons
+{
+// Paints icon on the 16 x 16 grid; false when icon is not one of this family's.
+bool Paint(QPainter& p, CommandIcon icon);
+} // namespace DrawingModeIcons
