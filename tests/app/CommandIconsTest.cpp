@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIcons.h"
+#include "app/CommandTable.h"
 
 namespace
 {
@@ -32,7 +33,27 @@ std::string Unreadable(const QImage& image, int side)
     return opaque.size() == 1 ? "a single colour" : "";
 }
 
+std::vector<int> ToolbarIds()
+{
+    std::vector<int> ids = CommandTable::Toolbar1();
+    const std::vector<int> second = CommandTable::Toolbar2();
+    ids.insert(ids.end(), second.begin(), second.end());
+    return ids;
+}
 } // namespace
+
+TEST(CommandIcons, EveryToolbarCommandInTheTableHasAPicture)
+{
+    int checked = 0;
+    for (int id : ToolbarIds()) {
+        const CommandInfo* info = CommandTable::Find(id);
+        if (id == CommandId::Separator || info == nullptr)
+            continue;
+        EXPECT_NE(info->icon, CommandIcon::None) << info->tooltip;
+        ++checked;
+    }
+    EXPECT_GE(checked, 18); // three file commands, help and all of Toolbar 2 that exists
+}
 
 TEST(CommandIcons, EveryPictureReadsAtBothSizesAndNoTwoAreAlike)
 {
