@@ -69,10 +69,28 @@ QPoint CDaubrixView::Origin() const
 
 QPoint CDaubrixView::ToDrawing(QPoint window) const { return window + Origin(); }
 
+// The part of the drawing the window will show once its scroll bars are settled: a bar
+// only where the drawing does not fit, and a bar on one side can make the other needed.
+// Worked out from the whole window, so bars shown for an earlier, smaller size go away.
+QSize CDaubrixView::ShownSize() const
+{
+    const QSize drawing = DrawingSize();
+    const QSize full = maximumViewportSize();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool across = drawing.width() > full.width();
+    bool down = drawing.height() > full.height();
+    if (across && !down)
+        down = drawing.height() > full.height() - barHeight;
+    if (down && !across)
+        across = drawing.width() > full.width() - barWidth;
+    return QSize(full.width() - (down ? barWidth : 0), full.height() - (across ? barHeight : 0));
+}
+
 void CDaubrixView::UpdateScrollRange()
 {
     const QSize drawing = DrawingSize();
-    const QSize shown = viewport()->size();
+    const QSize shown = ShownSize();
     horizontalScrollBar()->setRange(0, m_offset.x() < 0 ? 0 : qMax(0, drawing.width() - shown.width()));
     verticalScrollBar()->setRange(0, m_offset.y() < 0 ? 0 : qMax(0, drawing.height() - shown.height()));
     horizontalScrollBar()->setPageStep(shown.width());

@@ -52,6 +52,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    QSize ShownSize() const;
     void UpdateScrollRange();
     QPoint Origin() const; // drawing point shown at the viewport's top-left
     void ScheduleRefresh();

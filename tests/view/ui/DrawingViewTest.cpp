@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "view/ui/CDaubrixView.h"
 
@@ -90,6 +91,45 @@ TEST(DrawingView, AtTwiceTheScaleEachDrawingPixelIsASharpBlock)
     }
     EXPECT_EQ(wrong, 0);
     EXPECT_GT(painted, 0); // the stroke is in the compared part
+}
+
+} // namespace
+
+namespace {
+
+// Scroll bars appear only where the drawing does not fit, also after the window was smaller.
+TEST(DrawingView, ScrollBarsOnlyWhereTheDrawingDoesNotFit)
+{
+    SessionFixture f;
+    CDaubrixDoc doc(f.shapes);
+    doc.NewDrawing(200, 100);
+    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
+    view.show();
+    const int bar = view.verticalScrollBar()->sizeHint().width();
+    const struct
+    {
+        QSize window;
+        bool across, down;
+    } cases[] = {
+        {{200, 100}, false, false},
+        {{300, 300}, false, false},
+        {{199, 300}, true, false},
+        {{199, 100}, true, true},  // the bar across takes the room the height needed
+        {{300, 99}, false, true},
+        {{200 + bar, 99}, false, true}, // the bar down still leaves the width
+        {{200, 100}, false, false},
+    };
+    for (const auto& c : cases) {
+        view.resize(40, 30); // bars shown first, as while a window opens
+        QApplication::processEvents();
+        view.resize(c.window);
+        QApplication::processEvents();
+        SCOPED_TRACE(testing::Message() << c.window.width() << " x " << c.window.height());
+        EXPECT_EQ(view.horizontalScrollBar()->isVisible(), c.across);
+        EXPECT_EQ(view.verticalScrollBar()->isVisible(), c.down);
+        EXPECT_EQ(view.horizontalScrollBar()->maximum(), std::max(0, 200 - view.viewport()->width()));
+        EXPECT_EQ(view.verticalScrollBar()->maximum(), std::max(0, 100 - view.viewport()->height()));
+    }
 }
 
 } // namespace
