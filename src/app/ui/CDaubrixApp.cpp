@@ -195,6 +195,7 @@ void CDaubrixApp::CreatePalettes()
     m_palettes = std::make_unique<PaletteWindows>(m_shapes, m_commands, m_random, m_programFolder, m_frame.get());
     m_commands->SetPalette(&m_palettes->Palette());
     m_commands->SetLowColorQuery([this] { return m_lowColor; });
+    m_commands->SetPictureChooser(m_hooks.choosePicture);
     m_palettes->RegisterWith(*m_frame);
 }
 

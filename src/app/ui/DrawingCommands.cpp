@@ -35,7 +35,8 @@
 using namespace CommandId;
 
 DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, ColorPalette* palette)
-    : QObject(&frame), m_frame(frame), m_tools(tools), m_palette(palette)
+    : QObject(&frame), m_frame(frame), m_tools(tools), m_palette(palette),
+      m_choosePicture(CPictureFileDlg::GetPictureFileName)
 {
     m_tools.palettes = this;
     m_tools.oneShot = &m_oneShot;
@@ -250,9 +251,14 @@ void DrawingCommands::RegisterBackgroundCommands()
         });
 }
 
+void DrawingCommands::SetPictureChooser(PictureChooser chooser)
+{
+    m_choosePicture = chooser ? std::move(chooser) : PictureChooser(CPictureFileDlg::GetPictureFileName);
+}
+
 void DrawingCommands::LoadBackgroundInto(CDaubrixView& view)
 {
-    const QString path = CPictureFileDlg::GetPictureFileName(&m_frame);
+    const QString path = m_choosePicture(&m_frame);
     if (path.isEmpty())
         return;
     QImage picture;

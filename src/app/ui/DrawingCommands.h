@@ -34,6 +34,9 @@ public:
     void SetPalette(ColorPalette* palette) { m_palette = palette; }
     // Backgrounds need more than 256 colours; the frame asks the application.
     void SetLowColorQuery(std::function<bool()> lowColor) { m_lowColor = std::move(lowColor); }
+    // Who picks the picture for Load background; the program's own file dialog by default.
+    using PictureChooser = std::function<QString(QWidget* parent)>;
+    void SetPictureChooser(PictureChooser chooser);
     // A new drawing window: the Drawing History window lets go of it before it goes.
     void AdoptView(CDaubrixView* view);
 
@@ -67,4 +70,5 @@ private:
     QPointer<CHistoryWnd> m_history;
     int m_backgroundSizing = 2; // Normal, for the program's run
     std::function<bool()> m_lowColor;
+    PictureChooser m_choosePicture;
 };
