@@ -1,5 +1,7 @@
 #include "../SessionFixture.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -17,26 +19,48 @@ void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons button
     QApplication::sendEvent(target, &event);
 }
 
+// Press at the first point, move through the rest, release at the last.
+void Stroke(QWidget* port, std::initializer_list<QPoint> points)
+{
+    Send(port, QEvent::MouseButtonPress, *points.begin(), Qt::LeftButton);
+    for (auto at = points.begin() + 1; at != points.end(); ++at)
+        Send(port, QEvent::MouseMove, *at, Qt::LeftButton);
+    Send(port, QEvent::MouseButtonRelease, *(points.end() - 1), Qt::NoButton);
+    QApplication::processEvents();
+}
+
+// A new drawing and, once the test has set its modes, a shown window on it.
+struct ViewOnDrawing
+{
+    explicit ViewOnDrawing(QSize drawing) { doc.NewDrawing(drawing.width(), drawing.height()); }
+
+    CDaubrixView& Show(QSize window)
+    {
+        view = std::make_unique<CDaubrixView>(
+            doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
+        if (!window.isEmpty())
+            view->resize(window);
+        view->show();
+        QApplication::processEvents();
+        return *view;
+    }
+
+    SessionFixture f; // for its shapes; the view brings its own session
+    CDaubrixDoc doc{f.shapes};
+    std::unique_ptr<CDaubrixView> view;
+};
+
 // Drives a real drawing window with mouse events and checks both the records and the pixels.
 TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
 {
-    SessionFixture f; // for its shapes; the view brings its own session
-    CDaubrixDoc doc(f.shapes);
-    doc.NewDrawing(200, 100);
+    ViewOnDrawing w({200, 100});
+    CDaubrixDoc& doc = w.doc;
     doc.SetBackgroundColor(MakeRgb(0, 0, 40));
-    f.modes.symmetry.polar = false;
-    f.modes.symmetry.mirrorHorizontal = true;
-    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
-    view.resize(200, 100);
-    view.show();
-    QApplication::processEvents();
-
+    w.f.modes.symmetry.polar = false;
+    w.f.modes.symmetry.mirrorHorizontal = true;
+    CDaubrixView& view = w.Show({200, 100});
     QWidget* port = view.viewport();
-    Send(port, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton);
-    Send(port, QEvent::MouseMove, {25, 30}, Qt::LeftButton);
-    Send(port, QEvent::MouseMove, {30, 32}, Qt::LeftButton);
-    Send(port, QEvent::MouseButtonRelease, {30, 32}, Qt::NoButton);
-    QApplication::processEvents();
+    Stroke(port, {{20, 30}, {25, 30}, {30, 32}});
 
     const QPoint c = view.Session().centre; // mirror copies land at 2 cx - x
     ASSERT_EQ(doc.GlobCount(), 6);
@@ -53,27 +77,16 @@ TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
     EXPECT_EQ(shown.pixel(100, 90), qRgb(0, 0, 40));
 }
 
-} // namespace
-
-namespace {
 
 // On a screen at 200 % every drawing pixel becomes a 2 x 2 block of its own colour: the
 // window never smooths the picture.
 TEST(DrawingView, AtTwiceTheScaleEachDrawingPixelIsASharpBlock)
 {
-    SessionFixture f;
-    CDaubrixDoc doc(f.shapes);
-    doc.NewDrawing(60, 40);
-    f.modes.symmetry.polar = false;
-    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
-    view.resize(120, 90); // room for the whole drawing
-    view.show();
-    QApplication::processEvents();
+    ViewOnDrawing w({60, 40});
+    w.f.modes.symmetry.polar = false;
+    CDaubrixView& view = w.Show({120, 90}); // room for the whole drawing
     QWidget* port = view.viewport();
-    Send(port, QEvent::MouseButtonPress, {20, 15}, Qt::LeftButton);
-    Send(port, QEvent::MouseMove, {30, 20}, Qt::LeftButton);
-    Send(port, QEvent::MouseButtonRelease, {30, 20}, Qt::NoButton);
-    QApplication::processEvents();
+    Stroke(port, {{20, 15}, {30, 20}});
 
     const QImage& image = view.Session().canvas.DrawingImage();
     const QSize shown = port->size().boundedTo(image.size());
@@ -93,18 +106,12 @@ TEST(DrawingView, AtTwiceTheScaleEachDrawingPixelIsASharpBlock)
     EXPECT_GT(painted, 0); // the stroke is in the compared part
 }
 
-} // namespace
-
-namespace {
 
 // Scroll bars appear only where the drawing does not fit, also after the window was smaller.
 TEST(DrawingView, ScrollBarsOnlyWhereTheDrawingDoesNotFit)
 {
-    SessionFixture f;
-    CDaubrixDoc doc(f.shapes);
-    doc.NewDrawing(200, 100);
-    CDaubrixView view(doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
-    view.show();
+    ViewOnDrawing w({200, 100});
+    CDaubrixView& view = w.Show({});
     const int bar = view.verticalScrollBar()->sizeHint().width();
     const struct
     {
