@@ -34,12 +34,20 @@ void ScreenStages::EnterFullScreen()
 void ScreenStages::LeaveFullScreen()
 {
     m_fullScreen = false;
-    m_stage = 0;
     m_frame.setWindowState(m_stateBefore & ~Qt::WindowFullScreen);
     m_frame.restoreGeometry(m_geometryBefore);
-    for (std::size_t i = 0; i < m_bars.size(); ++i)
-        m_bars[i]->setVisible(m_barsBefore[i]);
+    ShowWhatWasHidden();
+}
+
+// Bars come back only from stage 2 on: before that they were never hidden or recorded.
+void ScreenStages::ShowWhatWasHidden()
+{
+    if (m_stage >= 2) {
+        for (std::size_t i = 0; i < m_bars.size(); ++i)
+            m_bars[i]->setVisible(m_barsBefore[i]);
+    }
     m_palettes.ShowAgain(m_palettesBefore);
+    m_stage = 0;
 }
 
 void ScreenStages::ToggleFullScreen()
@@ -80,9 +88,8 @@ void ScreenStages::Cycle()
 
 void ScreenStages::ReturnToNormal()
 {
-    if (m_stage == 0)
-        return;
-    if (m_stage < 3)
-        EnterFullScreen();
-    LeaveFullScreen();
+    if (m_fullScreen)
+        LeaveFullScreen();
+    else if (m_stage != 0)
+        ShowWhatWasHidden();
 }

@@ -20,12 +20,13 @@ public:
     int Stage() const { return m_stage; }
     void Cycle();
     void ToggleFullScreen();
-    // Back to stage 0 by the usual way out, so the window's normal placement is known.
+    // Back to stage 0, so the window's normal placement and the bars can be recorded.
     void ReturnToNormal();
 
 private:
     void EnterFullScreen();
     void LeaveFullScreen();
+    void ShowWhatWasHidden();
     void RecordBars();
     void HideBars();
 

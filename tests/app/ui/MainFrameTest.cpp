@@ -147,6 +147,17 @@ TEST_F(MainFrameTest, ClosingMidCycleStoresThePlacementFromBeforeTheCycle)
     EXPECT_EQ(settings.appWindowShowCmd, 1);
 }
 
+TEST_F(MainFrameTest, ClosingWithOnlyThePalettesHiddenLeavesAHiddenToolbarHidden)
+{
+    QWidget* palette = AddPalette();
+    frame->Toolbar1()->hide();
+    frame->CycleScreenMode(); // palettes hidden; the bars were never touched
+    ASSERT_TRUE(frame->close());
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_FALSE(frame->Toolbar1()->isVisibleTo(frame.get()));
+    EXPECT_TRUE(frame->statusBar()->isVisibleTo(frame.get()));
+}
+
 TEST_F(MainFrameTest, TogglingAPaletteTwiceKeepsItsPlaceAndSetting)
 {
     settings.shapesWindowX1 = 50;
