@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "../../MouseStroke.h"
 #include "app/CommandTable.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CDaubrixApp.h"
@@ -126,20 +126,6 @@ void ChooseSizing(QWidget* dialog, const QString& button)
         modal->accept();
 }
 
-void Drag(QWidget* port, QPoint from, QPoint to)
-{
-    auto send = [port](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, QPointF(at), port->mapToGlobal(QPointF(at)), button, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(port, &event);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    send(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
-    QApplication::processEvents();
-}
 } // namespace
 
 // The Image menu's commands in a real drawing window: the dialogs, the picture on the
@@ -231,7 +217,7 @@ TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
     app.Frame()->Drawings().AddDrawing(QSize(200, 100));
     CDaubrixView* view = ActiveView(app);
     ASSERT_NE(view, nullptr);
-    Drag(view->viewport(), {20, 30}, {60, 30});
+    Stroke(view->viewport(), {{20, 30}, {40, 30}, {60, 30}});
     const int globs = view->Session().doc.GlobCount();
     ASSERT_GT(globs, 0);
 

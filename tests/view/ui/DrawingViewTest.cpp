@@ -1,9 +1,9 @@
 #include "../SessionFixture.h"
+#include "../../MouseStroke.h"
 
 #include <memory>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "view/ui/CDaubrixView.h"
@@ -11,23 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-// Press at the first point, move through the rest, release at the last.
-void Stroke(QWidget* port, std::initializer_list<QPoint> points)
-{
-    Send(port, QEvent::MouseButtonPress, *points.begin(), Qt::LeftButton);
-    for (auto at = points.begin() + 1; at != points.end(); ++at)
-        Send(port, QEvent::MouseMove, *at, Qt::LeftButton);
-    Send(port, QEvent::MouseButtonRelease, *(points.end() - 1), Qt::NoButton);
-    QApplication::processEvents();
-}
 
 // A new drawing and, once the test has set its modes, a shown window on it.
 struct ViewOnDrawing
