@@ -93,7 +93,6 @@ void DrawingCommands::ViewActivated(QMdiSubWindow*)
 void DrawingCommands::RegisterHandlers()
 {
     CommandActions& commands = m_frame.Commands();
-    const auto needsView = [this](QAction& a) { a.setEnabled(ActiveView() != nullptr); };
     commands.SetHandler(
         Undo,
         [this] {
@@ -126,7 +125,7 @@ void DrawingCommands::RegisterHandlers()
     commands.SetHandler(Regenerate, [this] {
         if (CDaubrixView* v = ActiveView())
             v->Regenerate();
-    }, needsView);
+    }, [this](QAction& a) { NeedsView(a); });
     const std::pair<int, AutoChannel> drift[] = {
         {AutoChangeHue, AutoChannel::Hue}, {AutoChangeSat, AutoChannel::Saturation}, {AutoChangeVal, AutoChannel::Value}};
     for (auto [id, channel] : drift) {
@@ -179,7 +178,12 @@ void DrawingCommands::RegisterModeCommands()
     commands.SetHandler(ResetCenter, [this] {
         if (CDaubrixView* v = ActiveView())
             ApplyEffects(ResetCenterCommand(v->Session()));
-    }, [this](QAction& a) { a.setEnabled(ActiveView() != nullptr); });
+    }, [this](QAction& a) { NeedsView(a); });
+}
+
+void DrawingCommands::NeedsView(QAction& action) const
+{
+    action.setEnabled(ActiveView() != nullptr);
 }
 
 void DrawingCommands::ApplyEffects(const ModeEffects& effects)
@@ -280,18 +284,20 @@ void DrawingCommands::LoadBackgroundInto(CDaubrixView& view)
         return;
     }
     s.canvas.SetBackground(placed.bitmap, placed.offset);
-    s.doc.SetBackgroundImage(true);
-    s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
-    s.canvas.RegenerateFromUndo();
-    view.Refresh();
-    emit view.DrawingChanged();
+    BackgroundChanged(view, true);
 }
 
 void DrawingCommands::RemoveBackgroundFrom(CDaubrixView& view)
 {
+    view.Session().canvas.RemoveBackground();
+    BackgroundChanged(view, false);
+}
+
+// The background lies under every glob, so the undo image and the picture are redrawn.
+void DrawingCommands::BackgroundChanged(CDaubrixView& view, bool hasBackground)
+{
     DrawingSession& s = view.Session();
-    s.canvas.RemoveBackground();
-    s.doc.SetBackgroundImage(false);
+    s.doc.SetBackgroundImage(hasBackground);
     s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
     s.canvas.RegenerateFromUndo();
     view.Refresh();

@@ -14,6 +14,7 @@ class CDaubrixView;
 class CHistoryWnd;
 class CMainFrame;
 class ColorPalette;
+class QAction;
 class QMdiSubWindow;
 struct ModeEffects;
 enum class CtrlKey;
@@ -57,6 +58,8 @@ private:
     void RegisterBackgroundCommands();
     void LoadBackgroundInto(CDaubrixView& view);
     void RemoveBackgroundFrom(CDaubrixView& view);
+    void BackgroundChanged(CDaubrixView& view, bool hasBackground);
+    void NeedsView(QAction& action) const;
     void AddCtrlShortcuts();
     void ApplyEffects(const ModeEffects& effects);
     void ViewActivated(QMdiSubWindow* window);
