@@ -1,5 +1,5 @@
 // Writes the program's icon as PNG files in the icon-theme layout, one per size:
-//   make_program_icons FOLDER   ->  FOLDER/16x16/apps/daubrix.png ... FOLDER/256x256/apps/daubrix.png
+//   make_program_icons FOLDER 16 32 ...  ->  FOLDER/16x16/apps/daubrix.png, FOLDER/32x32/...
 // The picture comes from the same painter the program uses for its windows, so the desktop
 // shows exactly what the program shows.
 #include <cstdio>
@@ -11,8 +11,6 @@
 #include "app/CommandIcons.h"
 
 namespace {
-
-constexpr int kSides[] = {16, 32, 48, 64, 128, 256};
 
 // Empty on success, else what went wrong.
 QString WriteIcon(const QString& root, int side)
@@ -35,11 +33,17 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: make_program_icons FOLDER\n");
+    if (arguments.size() < 3) {
+        std::fprintf(stderr, "usage: make_program_icons FOLDER SIDE...\n");
         return 2;
     }
-    for (const int side : kSides) {
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        bool number = false;
+        const int side = arguments[i].toInt(&number);
+        if (!number || side < 1 || side > 1024) {
+            std::fprintf(stderr, "make_program_icons: not an icon size: %s\n", qPrintable(arguments[i]));
+            return 2;
+        }
         const QString error = WriteIcon(arguments[1], side);
         if (!error.isEmpty()) {
             std::fprintf(stderr, "make_program_icons: %s\n", qPrintable(error));
