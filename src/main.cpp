@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ui/CDaubrixApp.h"
+#include "app/ui/CMainFrame.h"
 
 int main(int argc, char** argv)
 {
@@ -19,6 +20,12 @@ int main(int argc, char** argv)
     CDaubrixApp daubrix(std::move(hooks));
     if (!daubrix.Start())
         return 1;
+    // The program ends with the frame. Not with quit(): that asks every window to close
+    // first, and a palette answers a close by hiding (and noting itself hidden), which stops
+    // the quit. Exit then destroys the palettes, writing their files, and the settings.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(daubrix.Frame(), &CMainFrame::Closed, &application,
+                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     const int rc = application.exec();
     daubrix.Exit();
     return rc;

@@ -27,6 +27,7 @@
 #include "app/ui/DrawingViewPort.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/FrameMenus.h"
+#include "app/ui/LockIndicators.h"
 #include "app/ui/ScreenStages.h"
 #include "app/ui/ShellMessageBox.h"
 #include "view/ui/CDaubrixView.h"
@@ -63,14 +64,6 @@ const CMainFrame::FrameHandler CMainFrame::kHandlers[] = {
 
 namespace
 {
-QLabel* MakeIndicator(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setEnabled(false); // the keyboard's lock states are not known to the program
-    return label;
-}
-
 QStringList LocalFiles(const QMimeData* data)
 {
     QStringList files;
@@ -112,6 +105,7 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
     m_idleUpdate = new QTimer(this);
     connect(m_idleUpdate, &QTimer::timeout, m_commands, &CommandActions::UpdateAll);
+    connect(m_idleUpdate, &QTimer::timeout, m_locks, &LockIndicators::Refresh);
     m_idleUpdate->start(250);
 }
 
@@ -153,8 +147,7 @@ void CMainFrame::CreateStatusBar()
     m_pane1->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(m_pane0, 1);
     statusBar()->addPermanentWidget(m_pane1);
-    for (const char* indicator : {"CAP", "NUM", "SCRL"})
-        statusBar()->addPermanentWidget(MakeIndicator(QLatin1String(indicator)));
+    m_locks = new LockIndicators(*statusBar());
 }
 
 QMenu* CMainFrame::HelpMenu() const
@@ -171,6 +164,8 @@ void CMainFrame::RestoreBarState()
 {
     QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
     restoreState(store.value(QStringLiteral("Toolbars/State")).toByteArray());
+    // The toolbars' state does not cover the status bar: it has a value of its own.
+    statusBar()->setVisible(store.value(QStringLiteral("Toolbars/StatusBar"), true).toBool());
     if (m_toolbar2->actions().isEmpty())
         m_toolbar2->hide();
 }
@@ -179,6 +174,7 @@ void CMainFrame::SaveBarState()
 {
     QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
     store.setValue(QStringLiteral("Toolbars/State"), saveState());
+    store.setValue(QStringLiteral("Toolbars/StatusBar"), statusBar()->isVisibleTo(this));
 }
 
 QPrinter& CMainFrame::Printer()
@@ -287,6 +283,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     m_palettes->RecordPlacements();
     event->accept();
+    emit Closed();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

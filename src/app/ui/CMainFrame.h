@@ -20,6 +20,7 @@ class CHelpDlg;
 class CommandActions;
 class DrawingWindows;
 class FrameMenus;
+class LockIndicators;
 class ScreenStages;
 
 // The main window: drawing windows in a workspace, the menus and toolbars built from the
@@ -64,6 +65,10 @@ public:
     void RecordPlacement();
 
     DrawingWindows& Drawings() { return *m_drawings; }
+
+signals:
+    // The frame agreed to close (every drawing saved or let go): the program ends.
+    void Closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +120,7 @@ private:
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;
     QTimer* m_idleUpdate = nullptr;
+    LockIndicators* m_locks = nullptr;
     FrameMenus* m_menus = nullptr;
     std::unique_ptr<ScreenStages> m_stages;
     std::unique_ptr<QPrinter> m_printer;

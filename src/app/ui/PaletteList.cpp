@@ -15,7 +15,12 @@ void PaletteList::Register(const PaletteRegistration& palette)
     m_palettes.push_back(palette);
     palette.window->installEventFilter(this);
     ApplyPlacement(palette);
-    palette.window->setVisible(m_settings.*palette.visible != 0);
+    if (m_settings.*palette.visible == 0)
+        palette.window->hide();
+    else if (palette.showCmd && m_settings.*palette.showCmd == 2)
+        palette.window->showMinimized(); // the show state kept from the last run
+    else
+        palette.window->show();
 }
 
 const PaletteRegistration* PaletteList::Find(int commandId) const

@@ -1,6 +1,7 @@
 #include "app/ui/ScreenStages.h"
 
 #include <QMainWindow>
+#include <QMenuBar>
 
 #include "app/ui/PaletteList.h"
 
@@ -28,12 +29,14 @@ void ScreenStages::EnterFullScreen()
     m_geometryBefore = m_frame.saveGeometry();
     m_fullScreen = true;
     m_stage = 3;
+    m_frame.menuBar()->hide(); // the whole screen is the drawing's; the keys still work
     m_frame.showFullScreen();
 }
 
 void ScreenStages::LeaveFullScreen()
 {
     m_fullScreen = false;
+    m_frame.menuBar()->show();
     m_frame.setWindowState(m_stateBefore & ~Qt::WindowFullScreen);
     m_frame.restoreGeometry(m_geometryBefore);
     ShowWhatWasHidden();

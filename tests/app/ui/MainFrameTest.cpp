@@ -121,9 +121,11 @@ TEST_F(MainFrameTest, ScreenModeCycleHidesPalettesThenBarsThenFillsTheScreen)
     frame->CycleScreenMode();
     EXPECT_EQ(frame->ScreenStage(), 3);
     EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_FALSE(frame->menuBar()->isVisible()); // the menu bar is outside the screen too
     frame->CycleScreenMode();
     EXPECT_EQ(frame->ScreenStage(), 0);
     EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_TRUE(frame->menuBar()->isVisible());
     EXPECT_TRUE(palette->isVisible());
     EXPECT_TRUE(frame->Toolbar1()->isVisible());
     EXPECT_TRUE(frame->statusBar()->isVisible());
@@ -222,4 +224,44 @@ TEST_F(MainFrameTest, DroppedDrawingsAreOpened)
     ASSERT_EQ(documents.Drawings().size(), 1u);
     EXPECT_EQ(documents.Drawings()[0]->document->Size(), QSize(321, 123));
     EXPECT_EQ(frame->windowTitle(), QString("Daubrix - dropped.dbr"));
+}
+
+// The status bar's shown or hidden state is kept with the toolbars' between runs.
+TEST_F(MainFrameTest, AHiddenStatusBarStaysHiddenNextRun)
+{
+    frame->statusBar()->hide();
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+    FrameContext context{settings, documents, lastNew, MakeProgramFolder(), {}, {}, {}, {}};
+    CMainFrame next(context);
+    next.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(next.statusBar()->isVisible());
+    EXPECT_TRUE(next.Toolbar1()->isVisible());
+}
+
+// CAP, NUM and SCRL show only while their lock is on; without a keyboard to ask, never.
+TEST_F(MainFrameTest, LockIndicatorsShowOnlyWhileTheLockIsOn)
+{
+    int shown = 0;
+    for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+        if (QStringList({"CAP", "NUM", "SCRL"}).contains(label->text()))
+            shown += label->isVisibleTo(frame.get()) ? 1 : 0;
+    EXPECT_EQ(shown, 0);
+}
+
+// A palette kept minimised comes back minimised.
+TEST_F(MainFrameTest, APaletteComesBackInItsKeptShowState)
+{
+    auto* history = new QWidget(frame.get(), Qt::Tool);
+    settings.showUndoSlider = 1;
+    settings.undoSliderShowCmd = 2;
+    frame->RegisterPalette(PaletteRegistration::History(history));
+    EXPECT_TRUE(history->isMinimized());
+    auto* shapes = new QWidget(frame.get(), Qt::Tool);
+    settings.showShapesWindow = 1;
+    settings.shapesWindowShowCmd = 1;
+    frame->RegisterPalette(PaletteRegistration::Shapes(shapes));
+    EXPECT_TRUE(shapes->isVisible());
+    EXPECT_FALSE(shapes->isMinimized());
 }
