@@ -11,7 +11,7 @@ namespace {
 struct AcceptingHost : BackgroundHost
 {
     QByteArray EncodeBackgroundJpeg() override { return picture; }
-    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage&) override
     {
         picture = jpeg;
         return true;

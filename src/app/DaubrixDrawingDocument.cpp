@@ -4,7 +4,7 @@
 
 DaubrixDrawingDocument::DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor,
                                                MessageSink report)
-    : m_doc(shapes)
+    : m_doc(shapes), m_report(report)
 {
     m_doc.SetMessageSink(std::move(report));
     m_doc.SetLowColorMode(lowColor);
@@ -14,8 +14,17 @@ DaubrixDrawingDocument::DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor
 void DaubrixDrawingDocument::SetViewHost(BackgroundHost* view)
 {
     m_view = view;
-    if (m_view && m_doc.HasBackgroundImage() && !m_keptJpeg.isEmpty())
-        m_view->DecodeBackgroundJpeg(m_keptJpeg);
+    if (!m_view || !m_doc.HasBackgroundImage() || m_keptJpeg.isEmpty())
+        return;
+    UserMessage failure;
+    if (m_view->DecodeBackgroundJpeg(m_keptJpeg, failure))
+        return;
+    // A stored picture that cannot be read: say why, and the drawing goes on without it,
+    // so the menus and a later save agree with what is shown.
+    m_doc.SetBackgroundImage(false);
+    m_keptJpeg.clear();
+    if (!failure.text.isEmpty() && m_report)
+        m_report(failure);
 }
 
 void DaubrixDrawingDocument::InitNew(QSize size)
@@ -51,8 +60,8 @@ QByteArray DaubrixDrawingDocument::EncodeBackgroundJpeg()
     return m_view ? m_view->EncodeBackgroundJpeg() : m_keptJpeg;
 }
 
-bool DaubrixDrawingDocument::DecodeBackgroundJpeg(const QByteArray& jpeg)
+bool DaubrixDrawingDocument::DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage& failure)
 {
     m_keptJpeg = jpeg;
-    return m_view ? m_view->DecodeBackgroundJpeg(jpeg) : true;
+    return m_view ? m_view->DecodeBackgroundJpeg(jpeg, failure) : true;
 }

@@ -29,9 +29,10 @@ public:
 
 private:
     QByteArray EncodeBackgroundJpeg() override;
-    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override;
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage& failure) override;
 
     CDaubrixDoc m_doc;
+    MessageSink m_report;
     BackgroundHost* m_view = nullptr;
     QByteArray m_keptJpeg;
 };

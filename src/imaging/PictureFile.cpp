@@ -53,3 +53,12 @@ ImageStatus ReadPictureFile(const QString& path, QImage& picture)
         return ReadBmpFile(path, picture);
     return ReadJpegFile(path, picture);
 }
+
+std::vector<UserMessage> PictureReadFailureMessages(const ImageStatus& failure)
+{
+    std::vector<UserMessage> messages;
+    if (!failure.message.isEmpty())
+        messages.emplace_back(failure.message, failure.icon, failure.title);
+    messages.emplace_back(kErrorReadingFileText, MessageIcon::Critical);
+    return messages;
+}

@@ -89,8 +89,12 @@ void CDaubrixDoc::TakeBackground(DrawingContents& contents)
 {
     if (contents.backgroundDropped)
         Tell("Error loading background image (mem)");
-    if (contents.hasBackground && m_host)
-        m_backgroundImage = m_host->DecodeBackgroundJpeg(contents.backgroundJpeg);
+    if (!contents.hasBackground || !m_host)
+        return;
+    UserMessage failure;
+    m_backgroundImage = m_host->DecodeBackgroundJpeg(contents.backgroundJpeg, failure);
+    if (!m_backgroundImage && !failure.text.isEmpty() && Report())
+        Report()(failure);
 }
 
 void CDaubrixDoc::Tell(const char* text) const

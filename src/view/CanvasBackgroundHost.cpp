@@ -10,12 +10,15 @@ QByteArray CanvasBackgroundHost::EncodeBackgroundJpeg()
     return ::EncodeBackgroundJpeg(m_canvas.Background());
 }
 
-bool CanvasBackgroundHost::DecodeBackgroundJpeg(const QByteArray& jpeg)
+bool CanvasBackgroundHost::DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage& failure)
 {
     QImage bitmap;
     QPoint offset;
-    if (!::DecodeBackgroundJpeg(jpeg, m_canvas.Size(), bitmap, offset))
+    ImageStatus status;
+    if (!::DecodeBackgroundJpeg(jpeg, m_canvas.Size(), bitmap, offset, &status)) {
+        failure = UserMessage(status.message, status.icon, status.title);
         return false;
+    }
     m_canvas.SetBackground(bitmap, offset);
     return true;
 }

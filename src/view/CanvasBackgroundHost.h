@@ -12,7 +12,7 @@ public:
     explicit CanvasBackgroundHost(DrawingCanvas& canvas) : m_canvas(canvas) {}
 
     QByteArray EncodeBackgroundJpeg() override;
-    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override;
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage& failure) override;
 
 private:
     DrawingCanvas& m_canvas;

@@ -22,7 +22,7 @@ QByteArray Int32(std::int32_t v)
 struct FakeHost : BackgroundHost
 {
     QByteArray EncodeBackgroundJpeg() override { return picture; }
-    bool DecodeBackgroundJpeg(const QByteArray& jpeg) override
+    bool DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage&) override
     {
         decoded = jpeg;
         ++decodes;

@@ -37,7 +37,8 @@ ShellMessageBox::Answer ShellMessageBox::Show(QWidget* parent, const UserMessage
 {
     if (CurrentPresenter())
         return CurrentPresenter()(message, buttons);
-    QMessageBox box(BoxIcon(message.icon), QStringLiteral("Daubrix"), message.text,
+    const QString title = message.title.isEmpty() ? QStringLiteral("Daubrix") : message.title;
+    QMessageBox box(BoxIcon(message.icon), title, message.text,
                     QMessageBox::NoButton, parent);
     if (buttons == Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
