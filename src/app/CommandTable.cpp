@@ -14,7 +14,8 @@ const CommandInfo kCommands[] = {
      CommandIcon::None, C},
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
-    {Undo, "&Undo\tCtrl+Z", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P},
+    {Undo, "&Undo\tCtrl+Z", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
+     "Alt+Backspace"},
     {Clear, "&Clear\tCtrl+W", "Ctrl+W", "Clear the drawing; Undo brings it back", "Clear",
      CommandIcon::Clear, P},
     {Regenerate, "&Regenerate\tCtrl+R", "Ctrl+R", "Draw the whole drawing again", "Regenerate",
@@ -93,10 +94,17 @@ MenuLayout FileMenu(bool withDrawing)
                       PrintSetup, Separator, RecentFile, Separator, Exit}};
 }
 
-MenuLayout ViewMenu()
+MenuLayout ViewMenu(bool withDrawing)
 {
-    return {"&View", {ToggleToolbar, ToggleToolbar2, ToggleStatusBar, Separator, ToggleShapes,
-                      ToggleColors, ToggleHistory, Separator, FullScreen}};
+    MenuLayout menu{"&View", {ToggleToolbar, ToggleToolbar2, ToggleStatusBar, Separator,
+                              ToggleShapes, ToggleColors, ToggleHistory, Separator, FullScreen}};
+    if (withDrawing) {
+        // The symmetry around the centre, and Clear, are also at hand in the View menu.
+        menu.items.insert(menu.items.end(), {Separator, MirrorHorizontal, MirrorVertical, MirrorBoth,
+                                             PolarMirror, Separator, MoveCenter, ResetCenter,
+                                             Separator, Clear});
+    }
+    return menu;
 }
 
 MenuLayout HelpMenu()
@@ -118,14 +126,14 @@ const CommandInfo* CommandTable::Find(int id)
 
 std::vector<MenuLayout> CommandTable::MenusWithoutDrawing()
 {
-    return {FileMenu(false), ViewMenu(), HelpMenu()};
+    return {FileMenu(false), ViewMenu(false), HelpMenu()};
 }
 
 std::vector<MenuLayout> CommandTable::MenusWithDrawing()
 {
     return {FileMenu(true),
             {"&Edit", {Undo}},
-            ViewMenu(),
+            ViewMenu(true),
             {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},

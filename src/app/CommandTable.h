@@ -95,6 +95,7 @@ struct CommandInfo
     const char* tooltip;
     CommandIcon icon;
     CommandKind kind;
+    const char* altShortcut = ""; // a second key for the same command, may be empty
 };
 
 // A menu: its title and command ids in order, CommandId::Separator between groups.

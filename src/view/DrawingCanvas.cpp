@@ -130,6 +130,14 @@ void DrawingCanvas::Regenerate()
     waitCursor = true;
 }
 
+void DrawingCanvas::RedrawAtHistoryPosition()
+{
+    if (historyPosition < undoBase)
+        Regenerate();
+    else
+        RegenerateFromUndo();
+}
+
 void DrawingCanvas::CreateImages()
 {
     m_drawing = QImage(Size(), QImage::Format_RGB32);

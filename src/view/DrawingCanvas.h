@@ -57,6 +57,9 @@ public:
     void RebuildUndoImage(bool linesMode, StatusSink* status);
     void RegenerateFromUndo();
     void Regenerate(); // the Regenerate command
+    // After the history position moved: from the undo image when the position is at or above
+    // the undo base, otherwise the whole drawing again (the undo image holds globs not shown).
+    void RedrawAtHistoryPosition();
 
     PaintReport Paint(const PaintRequest& request);
 

@@ -6,6 +6,7 @@
 #include "shapes/ShapeTable.h"
 #include "view/DrawingSession.h"
 #include "view/PaletteLink.h"
+#include "view/StatusSink.h"
 #include "view/UndoState.h"
 
 void DrawingHistory::AddSectionBoundary(int n)
@@ -59,6 +60,9 @@ void DrawingHistory::TruncateHistory()
     const int position = canvas.historyPosition;
     if (position >= doc.GlobCount())
         return;
+    StatusSink quiet;
+    StatusSink& status = m_s.status ? *m_s.status : quiet;
+    status.SetWaitCursor(true);
     doc.TruncateGlobs(position);
     const HsvColor color = m_s.tools.palettes ? m_s.tools.palettes->ColorsWindowColor() : m_s.tools.shapes.Current().color;
     doc.SetColorChange(-1, color);
@@ -74,6 +78,7 @@ void DrawingHistory::TruncateHistory()
         }
     }
     SetSliderToSections(doc.GlobCount());
+    status.SetWaitCursor(false);
 }
 
 void DrawingHistory::RefreshHistorySlider()
@@ -122,7 +127,7 @@ void DrawingHistory::UndoDrawingStep()
     canvas.historyPosition = m_s.doc.SectionStart(a);
     m_s.slider.SetPosition(canvas.historyPosition);
     m_s.slider.Repaint();
-    canvas.RegenerateFromUndo();
+    canvas.RedrawAtHistoryPosition();
     m_s.doc.SetUndoState(RedoDrawing);
     m_s.Invalidate();
 }
@@ -134,7 +139,7 @@ void DrawingHistory::RedoDrawingStep()
     canvas.historyPosition = redoTarget;
     m_s.slider.SetPosition(canvas.historyPosition);
     m_s.slider.Repaint();
-    canvas.RegenerateFromUndo();
+    canvas.RedrawAtHistoryPosition();
     m_s.doc.SetUndoState(UndoDrawing);
     m_s.Invalidate();
 }
@@ -152,7 +157,7 @@ void DrawingHistory::UndoClearStep()
     m_s.slider.ClearTicks();
     AddBoundaryTicks(false);
     m_s.slider.Repaint();
-    m_s.canvas.RegenerateFromUndo();
+    m_s.canvas.RedrawAtHistoryPosition();
     m_s.doc.SetUndoState(RedoClear);
     m_s.Invalidate();
 }
@@ -185,11 +190,18 @@ void DrawingHistory::Clear()
     RedoClearStep(); // pending clear, empty slider and sections, undo state "Clear"
 }
 
-int DrawingHistory::SnapWhileDragging(int position)
+// Once the slider moved, the last stroke is no longer the thing Undo would take back.
+void DrawingHistory::ForgetDrawingUndo()
 {
     CDaubrixDoc& doc = m_s.doc;
     if (doc.UndoState() == UndoDrawing || doc.UndoState() == RedoDrawing)
         doc.SetUndoState(UndoNothing);
+}
+
+int DrawingHistory::SnapWhileDragging(int position)
+{
+    CDaubrixDoc& doc = m_s.doc;
+    ForgetDrawingUndo();
     const Sections& sec = doc.CurrentSections();
     int snap = 1;
     if (doc.GlobCount() > 9 && sec.count > 0)
@@ -211,10 +223,7 @@ void DrawingHistory::ReleaseSlider(int p)
     m_s.slider.SetPosition(p);
     if (p < h) {
         canvas.historyPosition = p;
-        if (p < canvas.undoBase)
-            canvas.Regenerate();
-        else
-            canvas.RegenerateFromUndo();
+        canvas.RedrawAtHistoryPosition();
     } else {
         canvas.pendingCount += p - h;
         canvas.historyPosition = p;
@@ -231,6 +240,7 @@ void DrawingHistory::ReleaseSlider(int p)
 
 void DrawingHistory::PreviousSection()
 {
+    ForgetDrawingUndo();
     const Sections& sec = m_s.doc.CurrentSections();
     int target = sec.base;
     for (int i = 0; i < sec.count; ++i)
@@ -241,6 +251,7 @@ void DrawingHistory::PreviousSection()
 
 void DrawingHistory::NextSection()
 {
+    ForgetDrawingUndo();
     const Sections& sec = m_s.doc.CurrentSections();
     for (int i = 0; i < sec.count; ++i) {
         if (sec.boundaries[size_t(i)] > m_s.canvas.historyPosition) {

@@ -38,6 +38,7 @@ public:
     SavedSliderState saved;
 
 private:
+    void ForgetDrawingUndo();
     void SetSliderToSections(int maximum);
     void AddBoundaryTicks(bool skipLargest);
     void UndoDrawingStep();

@@ -62,18 +62,6 @@ ModeEffects RestoreLines(DrawingModes& modes)
     return effects;
 }
 
-// Ends the first active one-shot mode, in the order the press serves them.
-bool EndFirstOneShotMode(OneShotModes& oneShot)
-{
-    for (bool* mode : {&oneShot.moveCentre, &oneShot.sampleColour, &oneShot.sampleShape}) {
-        if (*mode) {
-            *mode = false;
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 ModeEffects LinesCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
@@ -147,17 +135,10 @@ ModeEffects MoveCenterPress(DrawingSession& session, QPoint p)
 
 ModeEffects CancelOneShotMode(DrawingModes& modes, OneShotModes& oneShot)
 {
-    if (!EndFirstOneShotMode(oneShot))
+    if (!oneShot.EndFirst())
         return {};
     ModeEffects effects = RestoreLines(modes);
     effects.updateCursor = true;
-    return effects;
-}
-
-ModeEffects EndOneShotModeAtRelease(OneShotModes& oneShot)
-{
-    ModeEffects effects;
-    effects.updateCursor = EndFirstOneShotMode(oneShot);
     return effects;
 }
 

@@ -48,8 +48,6 @@ ModeEffects MoveCenterCommand(DrawingModes& modes, OneShotModes& oneShot);
 ModeEffects MoveCenterPress(DrawingSession& session, QPoint p);
 // Esc or the right button ends one one-shot mode (move-centre first) and brings Lines back.
 ModeEffects CancelOneShotMode(DrawingModes& modes, OneShotModes& oneShot);
-// The release after the centre (or sample) click ends that mode; Lines came back at the press.
-ModeEffects EndOneShotModeAtRelease(OneShotModes& oneShot);
 // "R&eset Center": not undoable.
 ModeEffects ResetCenterCommand(DrawingSession& session);
 

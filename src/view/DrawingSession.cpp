@@ -1,7 +1,9 @@
 #include "view/DrawingSession.h"
 
 #include "model/CDaubrixDoc.h"
+#include "view/DrawingModes.h"
 #include "view/Symmetry.h"
+#include "view/UndoState.h"
 
 DrawingSession::DrawingSession(CDaubrixDoc& doc_, const DrawingTools& tools_)
     : doc(doc_), tools(tools_), canvas(doc_, tools_.shapes), history(*this), strokes(*this)
@@ -23,4 +25,13 @@ void DrawingSession::InitialUpdate()
 void DrawingSession::ResetCenter()
 {
     centre = ResetCentre(doc.DrawingWidth(), doc.DrawingHeight());
+}
+
+void DrawingSession::ApplyCurrentColor(const HsvColor& color)
+{
+    doc.SetColorChange(-1, color);
+    // While a Clear can be undone the undo image is the picture Undo brings back: the new
+    // colour starts after the clear and must not reach it.
+    if (canvas.historyPosition < canvas.undoBase && doc.UndoState() != UndoClear)
+        canvas.RebuildUndoImage(tools.modes.lines, status);
 }

@@ -11,6 +11,8 @@
 #include "view/StrokeEngine.h"
 
 class CDaubrixDoc;
+class StatusSink;
+struct HsvColor;
 
 // Everything one drawing window knows about its drawing, without the window: the canvas,
 // the centre of symmetry, the stroke in progress, the history and undo. The window turns
@@ -26,6 +28,8 @@ public:
     // Once, after the drawing is loaded or created: reset centre, show every glob.
     void InitialUpdate();
     void ResetCenter();
+    // The Colors window's colour becomes the drawing's colour from the history position on.
+    void ApplyCurrentColor(const HsvColor& color);
 
     // The whole window needs repainting (set by the owner; may be empty in tests).
     void Invalidate() const
@@ -42,6 +46,7 @@ public:
     QPoint previousCentre;
     bool pendingClear = false;
     std::function<void()> invalidate;
+    StatusSink* status = nullptr; // wait cursor and progress; none in tools and tests
 
     DrawingHistory history;
     StrokeEngine strokes;

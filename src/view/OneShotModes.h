@@ -9,4 +9,16 @@ struct OneShotModes
     bool sampleShape = false;
 
     bool AnyOn() const { return moveCentre || sampleColour || sampleShape; }
+
+    // Ends the first active mode, in the order a press serves them; false when none was on.
+    bool EndFirst()
+    {
+        for (bool* mode : {&moveCentre, &sampleColour, &sampleShape}) {
+            if (*mode) {
+                *mode = false;
+                return true;
+            }
+        }
+        return false;
+    }
 };

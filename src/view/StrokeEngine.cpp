@@ -7,6 +7,7 @@
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
 #include "view/DrawingModes.h"
+#include "view/OneShotModes.h"
 #include "view/DrawingSession.h"
 #include "view/PaletteLink.h"
 #include "view/UndoState.h"
@@ -81,17 +82,20 @@ void StrokeEngine::Move(QPoint p, PointerModifiers mods)
         m_bandEnd = p;
 }
 
-void StrokeEngine::Release()
+bool StrokeEngine::Release()
 {
     m_stroke = false;
     if (m_s.tools.palettes && m_s.tools.autoChange.AnyOn()) {
         m_s.tools.palettes->RepaintShapesWindow();
         m_s.tools.palettes->StrokeEnded();
     }
+    // The click of a one-shot mode (the new centre, a sample) ends that mode here.
+    const bool endedOneShot = m_s.tools.oneShot && m_s.tools.oneShot->EndFirst();
     if (m_noSection)
         m_noSection = false;
     else
         m_s.history.AddSectionBoundary(m_s.doc.GlobCount());
+    return endedOneShot;
 }
 
 bool StrokeEngine::Skipped(bool moving)
@@ -170,15 +174,22 @@ void StrokeEngine::LayRow(QPoint a, QPoint p)
 {
     const int dx = p.x() - a.x();
     const int dy = p.y() - a.y();
-    const float spacing = 24.0f / float(m_s.tools.modes.lineDensity);
+    const float density = float(m_s.tools.modes.lineDensity);
+    const float spacing = 24.0f / density;
+    // The minor step is |q| x 24 / density, multiplied before dividing: the other order
+    // rounds differently and puts an occasional glob a pixel off.
+    const auto minorStep = [density](int minor, int major) {
+        const float q = major == 0 ? 0.0f : std::fabs(float(minor) / float(major));
+        return q * 24.0f / density * (minor < 0 ? -1.0f : 1.0f);
+    };
     const bool xMajor = std::abs(dy) < std::abs(dx);
     float stepX, stepY;
     if (xMajor) {
         stepX = dx < 0 ? -spacing : spacing;
-        stepY = std::fabs(float(dy) / float(dx)) * spacing * (dy < 0 ? -1.0f : 1.0f);
+        stepY = minorStep(dy, dx);
     } else {
         stepY = dy < 0 ? -spacing : spacing;
-        stepX = dy == 0 ? 0.0f : std::fabs(float(dx) / float(dy)) * spacing * (dx < 0 ? -1.0f : 1.0f);
+        stepX = minorStep(dx, dy);
     }
     float fx = float(a.x()), fy = float(a.y());
     QPoint at = a;

@@ -25,7 +25,8 @@ public:
     // Returns true when the window should capture the mouse for a free stroke.
     bool Press(QPoint p, PointerModifiers mods);
     void Move(QPoint p, PointerModifiers mods);
-    void Release();
+    // Returns true when the release ended a one-shot mode (the window restores its cursor).
+    bool Release();
 
     // Adds the globs for one point; changeIndex -1 records drift at the end of the list,
     // -2 skips the colour step. Returns how many globs were added.

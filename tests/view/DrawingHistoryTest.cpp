@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 
+#include "view/StatusSink.h"
 #include "view/UndoState.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,15 @@ void Strokes(SessionFixture& f, int count, int globsEach = 2)
         f.session->strokes.Release();
         f.Canvas().Paint({});
     }
+}
+
+int Count(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
 }
 
 TEST(DrawingHistory, ElevenStrokesKeepTenBoundaries)
@@ -152,6 +162,88 @@ TEST(DrawingHistory, MoveCenterUndoSwapsCentres)
     EXPECT_EQ(f.session->centre, reset);
     f.session->history.Undo();
     EXPECT_EQ(f.session->centre, QPoint(3, 4));
+}
+
+// A colour chosen while a Clear can be undone belongs to what comes after the clear: Undo
+// brings the drawing back in its own colours.
+TEST(DrawingHistory, ColorAppliedAfterClearLeavesTheUndoneDrawingAlone)
+{
+    SessionFixture f;
+    f.shapes.Current().Recolor(0, 255, 191);
+    f.shapes.Current().color = HsvColor{0, 255, 191};
+    f.session->ApplyCurrentColor(f.shapes.Current().color);
+    Strokes(f, 2);
+    const QImage before = f.Canvas().DrawingImage();
+    ASSERT_GT(Count(before, qRgb(191, 0, 0)), 0);
+    f.session->history.Clear();
+    f.Canvas().Paint({});
+    f.session->ApplyCurrentColor(HsvColor{120, 255, 191});
+    f.session->history.Undo();
+    f.Canvas().Paint({});
+    EXPECT_EQ(Count(f.Canvas().DrawingImage(), qRgb(0, 191, 0)), 0);
+    EXPECT_EQ(f.Canvas().DrawingImage(), before);
+}
+
+// Whatever moved the history position below the undo base, Undo and the section buttons show
+// exactly the globs below the position, as Regenerate would.
+TEST(DrawingHistory, UndoAfterMovesBelowTheUndoBaseShowsTheGlobsBelowThePosition)
+{
+    const auto regenerated = [](SessionFixture& f) {
+        f.Canvas().Regenerate();
+        f.Canvas().Paint({});
+        return f.Canvas().DrawingImage();
+    };
+    {
+        SCOPED_TRACE("section buttons end the undo of a stroke");
+        SessionFixture f;
+        Strokes(f, 3);
+        f.session->history.PreviousSection();
+        f.Canvas().Paint({});
+        EXPECT_FALSE(f.session->history.CanUndo());
+        f.session->history.NextSection();
+        EXPECT_FALSE(f.session->history.CanUndo());
+    }
+    {
+        SCOPED_TRACE("a Lines Ctrl+click draws nothing, then Undo");
+        SessionFixture f;
+        f.doc.SetBackgroundColor(MakeRgb(0, 0, 40));
+        Strokes(f, 1);
+        f.modes.lines = true;
+        for (QPoint p : {QPoint(20, 60), QPoint(60, 60)}) {
+            f.session->strokes.Press(p, {});
+            f.session->strokes.Release();
+            f.Canvas().Paint({});
+        }
+        f.session->strokes.Press({90, 20}, {false, true}); // moves the anchor only
+        f.session->strokes.Release();
+        f.Canvas().Paint({});
+        ASSERT_EQ(f.doc.UndoState(), UndoDrawing);
+        f.session->history.Undo();
+        f.Canvas().Paint({});
+        ASSERT_LT(f.Canvas().historyPosition, f.Canvas().undoBase);
+        const QImage shown = f.Canvas().DrawingImage();
+        EXPECT_EQ(shown, regenerated(f));
+        // The first stroke is still there.
+        EXPECT_LT(Count(shown, qRgb(0, 0, 40)), shown.width() * shown.height());
+    }
+}
+
+TEST(DrawingHistory, TruncatingHiddenGlobsShowsTheWaitCursor)
+{
+    struct Recorder : StatusSink
+    {
+        void SetWaitCursor(bool waiting) override { calls.push_back(waiting); }
+        std::vector<bool> calls;
+    } status;
+    SessionFixture f;
+    Strokes(f, 2);
+    f.session->status = &status;
+    f.session->history.TruncateHistory(); // nothing hidden: nothing to wait for
+    EXPECT_TRUE(status.calls.empty());
+    f.session->history.ReleaseSlider(2);
+    f.session->history.TruncateHistory();
+    EXPECT_EQ(status.calls, std::vector<bool>({true, false}));
+    EXPECT_EQ(f.doc.GlobCount(), 2);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
 #include "view/DrawingModes.h"
+#include "view/OneShotModes.h"
 #include "view/DrawingSession.h"
 
 // A 200 x 100 drawing with two 3 x 3 plus-shaped shapes, no jitter and no symmetry unless a
@@ -32,7 +33,7 @@ struct SessionFixture
         modes.jitter = false;
         modes.symmetry.polar = false;
         doc.NewDrawing(200, 100);
-        session = std::make_unique<DrawingSession>(doc, DrawingTools{shapes, modes, autoChange, random, nullptr});
+        session = std::make_unique<DrawingSession>(doc, DrawingTools{shapes, modes, autoChange, random, nullptr, &oneShot});
         session->InitialUpdate();
         session->canvas.Paint({});
     }
@@ -54,6 +55,7 @@ struct SessionFixture
     DrawingModes modes;
     AutoChangeState autoChange;
     RandomGenerator random{7};
+    OneShotModes oneShot;
     CDaubrixDoc doc{shapes};
     std::unique_ptr<DrawingSession> session;
 };

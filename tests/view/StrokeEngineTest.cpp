@@ -90,6 +90,21 @@ TEST(StrokeEngine, LinesDiagonalStepsAreTruncatedFloats)
     EXPECT_EQ(GlobPoints(f.doc), expected);
 }
 
+// The minor step is |q| x 24 / density with the product first: at density 5 the other order
+// puts glob 47 of this row one pixel to the right.
+TEST(StrokeEngine, LinesMinorStepMultipliesBeforeDividing)
+{
+    SessionFixture f;
+    f.doc.NewDrawing(640, 600);
+    f.modes.lines = true;
+    f.modes.lineDensity = 5;
+    f.session->strokes.LinesClick({500, 500}, false);
+    f.session->strokes.LinesClick({223, 201}, false);
+    const std::vector<QPoint> globs = GlobPoints(f.doc);
+    ASSERT_GT(globs.size(), 47u);
+    EXPECT_EQ(globs[47], QPoint(291, 274));
+}
+
 TEST(StrokeEngine, PressFarOutsideIsIgnoredUnlessShiftIsHeld)
 {
     SessionFixture f;

@@ -36,7 +36,10 @@ QAction* CommandActions::MakeAction(const CommandInfo& info)
     const QString text = QString::fromUtf8(info.text);
     auto* action = new QAction(MakeIcon(info.icon), text.section(u'\t', 0, 0), m_owner);
     action->setData(info.id);
-    action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+    QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
+    if (*info.altShortcut)
+        keys.append(QKeySequence(QString::fromLatin1(info.altShortcut)));
+    action->setShortcuts(keys); // the menu shows the first
     action->setStatusTip(QString::fromUtf8(info.prompt));
     action->setToolTip(QString::fromUtf8(info.tooltip));
     action->setIconText(QString::fromUtf8(info.tooltip)); // what a toolbar button without a picture shows

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -44,7 +45,6 @@ DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, C
     RegisterModeCommands();
     RegisterHistoryPalette();
     RegisterBackgroundCommands();
-    AddCtrlShortcuts();
     connect(frame.Workspace(), &QMdiArea::subWindowActivated, this, &DrawingCommands::ViewActivated);
 }
 
@@ -84,10 +84,17 @@ void DrawingCommands::ViewActivated(QMdiSubWindow*)
     CDaubrixView* view = ActiveView();
     if (m_history)
         m_history->SetSession(view ? &view->Session() : nullptr);
-    if (view) {
+    if (view)
         view->SetStatusSink(&m_frame);
-        view->Session().history.RefreshHistorySlider();
-    }
+}
+
+// Only a view that takes the focus from another drawing window refreshes its slider; the
+// focus coming back from a palette or a dialog leaves the history as it is (a pending
+// Clear keeps its empty range).
+void DrawingCommands::ViewFocused(CDaubrixView* view)
+{
+    if (view != m_lastFocusLost)
+        view->FocusFromAnotherView();
 }
 
 void DrawingCommands::RegisterHandlers()
@@ -136,7 +143,7 @@ void DrawingCommands::RegisterHandlers()
                                            m_tools.random, &m_frame);
             },
             [this, channel](QAction& a) {
-                a.setEnabled(true);
+                NeedsView(a);
                 a.setChecked(m_tools.autoChange.Channel(channel).mode != AutoOff);
             });
     }
@@ -150,8 +157,8 @@ void DrawingCommands::RegisterModeCommands()
     const auto mode = [&commands, this](int id, std::function<ModeEffects()> run, std::function<bool()> checked) {
         commands.SetHandler(
             id, [this, run] { ApplyEffects(run()); },
-            [checked](QAction& a) {
-                a.setEnabled(true);
+            [this, checked](QAction& a) {
+                NeedsView(a);
                 a.setChecked(checked());
             });
     };
@@ -188,6 +195,10 @@ void DrawingCommands::NeedsView(QAction& action) const
 
 void DrawingCommands::ApplyEffects(const ModeEffects& effects)
 {
+    if (effects.movePointerToCentre) {
+        if (CDaubrixView* v = ActiveView())
+            QCursor::setPos(v->viewport()->mapToGlobal(v->ToWindow(v->Session().centre)));
+    }
     for (QMdiSubWindow* window : m_frame.Workspace()->subWindowList()) {
         auto* view = qobject_cast<CDaubrixView*>(window->widget());
         if (!view)
@@ -213,20 +224,12 @@ void DrawingCommands::RegisterHistoryPalette()
 
 void DrawingCommands::AdoptView(CDaubrixView* view)
 {
+    connect(view, &CDaubrixView::FocusGained, this, &DrawingCommands::ViewFocused);
+    connect(view, &CDaubrixView::FocusLost, this, [this](CDaubrixView* v) { m_lastFocusLost = v; });
     connect(view, &CDaubrixView::Closing, this, [this](CDaubrixView* closing) {
         if (m_history && m_history->Session() == &closing->Session())
             m_history->SetSession(nullptr);
     });
-}
-
-void DrawingCommands::AddCtrlShortcuts()
-{
-    // Ctrl with a mode's letter toggles the mode without its dialog.
-    const std::pair<int, const char*> keys[] = {{Lines, "L"}, {Jitter, "J"}, {Skipping, "S"}, {PolarMirror, "P"}};
-    for (auto [id, key] : keys) {
-        if (QAction* a = m_frame.Commands().Action(id))
-            a->setShortcuts({QKeySequence(QString::fromLatin1(key)), QKeySequence(QStringLiteral("Ctrl+") + QLatin1String(key))});
-    }
 }
 
 void DrawingCommands::RegisterBackgroundCommands()
@@ -268,7 +271,8 @@ void DrawingCommands::LoadBackgroundInto(CDaubrixView& view)
     QImage picture;
     const ImageStatus read = ReadPictureFile(path, picture);
     if (!read.ok) {
-        ShellMessageBox::Show(&m_frame, UserMessage(read.message, read.icon, read.title));
+        for (const UserMessage& message : PictureReadFailureMessages(read))
+            ShellMessageBox::Show(&m_frame, message);
         return;
     }
     auto sizing = BackgroundSizing(m_backgroundSizing);
@@ -311,10 +315,7 @@ void DrawingCommands::ApplyColor(int, const HsvColor& color)
     CDaubrixView* v = ActiveView();
     if (!v)
         return;
-    DrawingSession& s = v->Session();
-    s.doc.SetColorChange(-1, color);
-    if (s.canvas.historyPosition < s.canvas.undoBase)
-        s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
+    v->Session().ApplyCurrentColor(color);
     emit v->DrawingChanged();
 }
 

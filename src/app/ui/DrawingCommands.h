@@ -60,9 +60,9 @@ private:
     void RemoveBackgroundFrom(CDaubrixView& view);
     void BackgroundChanged(CDaubrixView& view, bool hasBackground);
     void NeedsView(QAction& action) const;
-    void AddCtrlShortcuts();
     void ApplyEffects(const ModeEffects& effects);
     void ViewActivated(QMdiSubWindow* window);
+    void ViewFocused(CDaubrixView* view);
     bool CtrlHeld() const;
     CtrlKey Ctrl() const;
 
@@ -71,6 +71,7 @@ private:
     ColorPalette* m_palette;
     OneShotModes m_oneShot;
     QPointer<CHistoryWnd> m_history;
+    QPointer<CDaubrixView> m_lastFocusLost;
     int m_backgroundSizing = 2; // Normal, for the program's run
     std::function<bool()> m_lowColor;
     PictureChooser m_choosePicture;

@@ -69,6 +69,8 @@ QPoint CDaubrixView::Origin() const
 
 QPoint CDaubrixView::ToDrawing(QPoint window) const { return window + Origin(); }
 
+QPoint CDaubrixView::ToWindow(QPoint drawing) const { return drawing - Origin(); }
+
 // The part of the drawing the window will show once its scroll bars are settled: a bar
 // only where the drawing does not fit, and a bar on one side can make the other needed.
 // Worked out from the whole window, so bars shown for an earlier, smaller size go away.
@@ -127,7 +129,7 @@ void CDaubrixView::Refresh()
     PaintRequest request;
     request.linesMode = m_session.tools.modes.lines;
     request.reactivated = std::exchange(m_reactivated, false);
-    request.status = m_status;
+    request.status = m_session.status;
     const PaintReport report = m_session.canvas.Paint(request);
     if (report.copyAllAtStart || report.copyAllAtEnd)
         viewport()->update();
@@ -197,8 +199,24 @@ void CDaubrixView::PaintRubberBand(QPainter& painter)
         painter.drawLine(l);
 }
 
+// Esc and the right button end a one-shot mode and bring Lines back as it was.
+bool CDaubrixView::CancelOneShotMode()
+{
+    OneShotModes* oneShot = m_session.tools.oneShot;
+    if (!oneShot || m_session.strokes.InStroke())
+        return false;
+    const ModeEffects effects = ::CancelOneShotMode(m_session.tools.modes, *oneShot);
+    if (!effects.updateCursor)
+        return false;
+    viewport()->update();
+    emit OneShotModeEnded();
+    return true;
+}
+
 void CDaubrixView::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton && CancelOneShotMode())
+        return;
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(event);
     const QPoint p = ToDrawing(event->position().toPoint());
@@ -229,26 +247,35 @@ void CDaubrixView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
-    OneShotModes* oneShot = m_session.tools.oneShot;
-    if (oneShot && oneShot->moveCentre) {
-        EndOneShotModeAtRelease(*oneShot);
-        return;
-    }
-    m_session.strokes.Release();
+    const bool endedOneShot = m_session.strokes.Release();
     Refresh();
+    if (endedOneShot)
+        emit OneShotModeEnded();
 }
 
 void CDaubrixView::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    emit FocusGained(this);
+}
+
+void CDaubrixView::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    emit FocusLost(this);
+}
+
+void CDaubrixView::FocusFromAnotherView()
+{
     m_session.history.RefreshHistorySlider();
     m_session.canvas.refocus = true;
-    emit FocusGained(this);
 }
 
 // In Lines mode Shift holds on to the pointer, so the rubber band follows it out of the window.
 void CDaubrixView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && CancelOneShotMode())
+        return;
     if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && m_session.tools.modes.lines)
         viewport()->grabMouse();
     QAbstractScrollArea::keyPressEvent(event);

@@ -20,7 +20,7 @@ public:
 
     DrawingSession& Session() { return m_session; }
     BackgroundHost& BackgroundStore() { return m_background; }
-    void SetStatusSink(StatusSink* status) { m_status = status; }
+    void SetStatusSink(StatusSink* status) { m_session.status = status; }
     // The program became the active application again: the next paint copies everything.
     void SetReactivated() { m_reactivated = true; }
 
@@ -32,12 +32,18 @@ public:
     // Replays what is pending and repaints just what changed.
     void Refresh();
     void Regenerate();
+    // The focus came from another drawing window: the history slider shows this drawing
+    // again and the next paint copies the whole picture.
+    void FocusFromAnotherView();
     // Window point to drawing coordinates (scrolling and the centring offset applied).
     QPoint ToDrawing(QPoint window) const;
+    QPoint ToWindow(QPoint drawing) const;
 
 signals:
     void DrawingChanged(); // a stroke, Undo or Clear changed the drawing: it is now modified
     void FocusGained(CDaubrixView* view);
+    void FocusLost(CDaubrixView* view);
+    void OneShotModeEnded(); // the window's cursor and the rubber band follow
     void Closing(CDaubrixView* view); // the session is still whole when this arrives
 
 protected:
@@ -48,6 +54,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -60,10 +67,10 @@ private:
     void UpdateRubberBand();
     void PaintMargins(QPainter& painter, const QRect& exposed);
     void PaintRubberBand(QPainter& painter);
+    bool CancelOneShotMode();
 
     DrawingSession m_session;
     CanvasBackgroundHost m_background;
-    StatusSink* m_status = nullptr;
     QPoint m_offset;
     QRect m_bandBounds;
     bool m_refreshQueued = false;

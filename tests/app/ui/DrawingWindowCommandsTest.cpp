@@ -1,8 +1,14 @@
 #include <deque>
+#include <map>
 #include <functional>
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QFocusEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -234,4 +240,159 @@ TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
     view->Session().history.Clear();
     Run(app, CommandId::DrawingInfo);
     EXPECT_EQ(infoLines.mid(0, 2), QStringList({"0 globs", "0 colors"}));
+}
+
+// Every key reaches one command: a key shared by two enabled actions runs neither.
+TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADrawing)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    for (int id : {CommandId::Lines, CommandId::Jitter, CommandId::Skipping, CommandId::PolarMirror,
+                   CommandId::MirrorBoth, CommandId::MoveCenter, CommandId::AutoChangeHue})
+        EXPECT_FALSE(Enabled(app, id)) << id;
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    ASSERT_NE(ActiveView(app), nullptr);
+    CommandActions& commands = app.Frame()->Commands();
+    commands.UpdateAll();
+    std::map<QString, std::vector<int>> keys;
+    for (const CommandInfo& info : CommandTable::Commands()) {
+        QAction* action = commands.Action(info.id);
+        for (const QKeySequence& key : action->shortcuts())
+            if (!key.isEmpty())
+                keys[key.toString()].push_back(info.id);
+    }
+    for (const auto& [key, ids] : keys)
+        EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " runs " << ids.size() << " commands";
+    EXPECT_EQ(keys["Ctrl+S"], std::vector<int>{CommandId::FileSave});
+    EXPECT_EQ(keys["Alt+Backspace"], std::vector<int>{CommandId::Undo});
+
+    // The View menu carries the symmetry commands and Clear as well.
+    QStringList view;
+    for (QAction* menu : app.Frame()->menuBar()->actions())
+        if (menu->text() == "&View")
+            for (QAction* item : menu->menu()->actions())
+                view.append(item->text());
+    for (const char* item : {"Mirror &Horizontal", "&Polar Mirror", "&Move Center", "R&eset Center", "&Clear"})
+        EXPECT_TRUE(view.contains(item)) << item;
+}
+
+// The history slider follows a drawing window only when it takes the focus from another
+// drawing window: the focus coming back from a palette keeps a pending Clear's empty range.
+TEST_F(DrawingWindowCommandsTest, FocusBackFromAPaletteKeepsAPendingClear)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    Stroke(view->viewport(), {{20, 30}, {40, 30}});
+    Stroke(view->viewport(), {{20, 60}, {40, 60}});
+    DrawingSession& session = view->Session();
+    session.history.Clear();
+    const auto focus = [](QWidget* w, QEvent::Type type) {
+        QFocusEvent event(type, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(w, &event);
+    };
+    focus(view, QEvent::FocusOut);
+    focus(view, QEvent::FocusIn);
+    EXPECT_EQ(session.slider.Minimum(), 0);
+    EXPECT_EQ(session.slider.Maximum(), 0);
+
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    CDaubrixView* other = ActiveView(app);
+    ASSERT_NE(other, view);
+    focus(view, QEvent::FocusOut);
+    Stroke(other->viewport(), {{20, 30}, {40, 30}});
+    other->Session().slider.SetRange(0, 0); // as if the slider had shown some other drawing
+    focus(other, QEvent::FocusIn);
+    EXPECT_EQ(other->Session().slider.Maximum(), other->Session().doc.GlobCount());
+}
+
+TEST_F(DrawingWindowCommandsTest, MoveCenterPutsThePointerOnTheCentre)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    QCursor::setPos(0, 0);
+    Run(app, CommandId::MoveCenter);
+    const QPoint centre = view->Session().centre;
+    EXPECT_EQ(QCursor::pos(), view->viewport()->mapToGlobal(view->ToWindow(centre)));
+}
+
+// A drawing whose stored picture cannot be read opens without a background and says why.
+TEST_F(DrawingWindowCommandsTest, ACorruptStoredBackgroundIsReportedAndDropped)
+{
+    const QString picture = workDir.filePath("picture.jpg");
+    QImage green(80, 60, QImage::Format_RGB32);
+    green.fill(qRgb(30, 160, 30));
+    ASSERT_TRUE(WriteJpegFile(picture, 90, green).ok);
+    const QString saved = workDir.filePath("corrupt.dbr");
+    {
+        CDaubrixApp app(Hooks());
+        ASSERT_TRUE(app.Start());
+        DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+        ASSERT_NE(ActiveView(app), nullptr);
+        chosenPicture = picture;
+        ModalDriver driver({[](QWidget* w) { ChooseSizing(w, "Normal"); }});
+        Run(app, CommandId::LoadBackground);
+        ASSERT_TRUE(app.Documents().Save(*drawing, saved).ok());
+    }
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const qsizetype jpeg = bytes.indexOf(QByteArray("\xFF\xD8\xFF", 3));
+    ASSERT_GT(jpeg, 0);
+    bytes[jpeg] = 0; // no longer a JPEG stream, same length
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+
+    messages.clear();
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().OpenDrawing(saved);
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, QString("JPEG Library Error"));
+    EXPECT_FALSE(messages[0].text.isEmpty());
+    EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
+    app.Frame()->Commands().UpdateAll();
+    EXPECT_FALSE(app.Frame()->Commands().Action(CommandId::LoadBackground)->isChecked());
+}
+
+// An unreadable picture: the reader's own message where it has one, then "error reading file.".
+TEST_F(DrawingWindowCommandsTest, AnUnreadablePictureSaysErrorReadingFile)
+{
+    const QString badBmp = workDir.filePath("bad.bmp");
+    const QString badJpeg = workDir.filePath("bad.jpg");
+    for (const auto& [path, bytes] : {std::pair{badBmp, QByteArray("BM not a bitmap")},
+                                      std::pair{badJpeg, QByteArray("\xFF\xD8\xFF\xE0 cut", 8)}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(200, 100));
+    ASSERT_NE(ActiveView(app), nullptr);
+    const struct
+    {
+        QString picture;
+        size_t boxes;
+    } cases[] = {{badBmp, 1}, {badJpeg, 2}};
+    for (const auto& c : cases) {
+        messages.clear();
+        chosenPicture = c.picture;
+        Run(app, CommandId::LoadBackground);
+        ASSERT_EQ(messages.size(), c.boxes) << c.picture.toStdString();
+        EXPECT_EQ(messages.back().text, QString("error reading file."));
+        EXPECT_EQ(messages.back().icon, MessageIcon::Critical);
+        if (c.boxes == 2) {
+            EXPECT_EQ(messages.front().title, QString("JPEG Library Error"));
+            EXPECT_FALSE(messages.front().text.isEmpty());
+        }
+    }
 }

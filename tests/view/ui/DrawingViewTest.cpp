@@ -1,11 +1,15 @@
 #include "../SessionFixture.h"
 #include "../../MouseStroke.h"
 
+#include <functional>
 #include <memory>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 
+#include "view/DrawingModeCommands.h"
+#include "view/UndoState.h"
 #include "view/ui/CDaubrixView.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +24,7 @@ struct ViewOnDrawing
     CDaubrixView& Show(QSize window)
     {
         view = std::make_unique<CDaubrixView>(
-            doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr});
+            doc, DrawingTools{f.shapes, f.modes, f.autoChange, f.random, nullptr, &f.oneShot});
         if (!window.isEmpty())
             view->resize(window);
         view->show();
@@ -119,6 +123,61 @@ TEST(DrawingView, ScrollBarsOnlyWhereTheDrawingDoesNotFit)
         EXPECT_EQ(view.verticalScrollBar()->isVisible(), c.down);
         EXPECT_EQ(view.horizontalScrollBar()->maximum(), std::max(0, 200 - view.viewport()->width()));
         EXPECT_EQ(view.verticalScrollBar()->maximum(), std::max(0, 100 - view.viewport()->height()));
+    }
+}
+
+// The click that places the centre ends Move Center like any release: the next stroke is a
+// section of its own, and Undo takes back just that stroke.
+TEST(DrawingView, AStrokeAfterMoveCenterIsUndoneAlone)
+{
+    ViewOnDrawing w({200, 100});
+    w.f.modes.symmetry.polar = false;
+    CDaubrixView& view = w.Show({200, 100});
+    QWidget* port = view.viewport();
+    const QImage empty = view.Session().canvas.DrawingImage();
+    Stroke(port, {{20, 30}, {30, 30}});
+    MoveCenterCommand(w.f.modes, w.f.oneShot);
+    Stroke(port, {{100, 50}});
+    EXPECT_FALSE(w.f.oneShot.moveCentre);
+    EXPECT_EQ(view.Session().centre, QPoint(100, 50));
+    Stroke(port, {{50, 70}, {60, 70}});
+    ASSERT_EQ(w.doc.GlobCount(), 4);
+
+    view.Session().history.Undo();
+    view.Refresh();
+    EXPECT_EQ(view.Session().canvas.historyPosition, 2);
+    EXPECT_EQ(w.doc.UndoState(), RedoDrawing);
+    view.Session().canvas.Regenerate(); // what the first stroke alone looks like
+    const QImage undone = view.Session().canvas.DrawingImage();
+    view.Refresh();
+    EXPECT_EQ(view.Session().canvas.DrawingImage(), undone);
+    EXPECT_NE(undone, empty);
+}
+
+// Esc and the right button end Move Center without moving the centre, and Lines comes back.
+TEST(DrawingView, EscAndTheRightButtonEndMoveCenter)
+{
+    const auto rightClick = [](QWidget* port) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(40, 40), port->mapToGlobal(QPointF(40, 40)),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(port, &press);
+    };
+    const auto escape = [](QWidget* port) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(port->parentWidget(), &key);
+    };
+    for (const auto& end : {std::function<void(QWidget*)>(rightClick), std::function<void(QWidget*)>(escape)}) {
+        ViewOnDrawing w({200, 100});
+        w.f.modes.lines = true;
+        CDaubrixView& view = w.Show({200, 100});
+        const QPoint centre = view.Session().centre;
+        MoveCenterCommand(w.f.modes, w.f.oneShot);
+        ASSERT_FALSE(w.f.modes.lines);
+        end(view.viewport());
+        EXPECT_FALSE(w.f.oneShot.moveCentre);
+        EXPECT_TRUE(w.f.modes.lines);
+        EXPECT_EQ(view.Session().centre, centre);
+        EXPECT_EQ(w.doc.GlobCount(), 0);
     }
 }
 
