@@ -149,7 +149,7 @@ void BM_PointerMovePolar50Jitter8(benchmark::State& state)
         if (doc.GlobCount() > 400000) { // keep the list from growing without end
             session.strokes.Release();
             doc.TruncateGlobs(0);
-            session.canvas.historyPosition = 0;
+            session.canvas.SetHistoryPosition(0);
             session.strokes.Press({600, 300}, {});
         }
         state.ResumeTiming();

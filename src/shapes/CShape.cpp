@@ -125,7 +125,6 @@ void CShape::BuildTones()
             m_pixelTone.push_back(it->second);
         }
     }
-    m_toneColor.assign(m_toneSaturation.size(), 0);
 }
 
 // The outline is a white line one pixel wide around the shape (its neighbours along the axes)
@@ -185,9 +184,9 @@ inline void CopyRun(QRgb* out, const QRgb* in, int length)
 // Background pixels of the shape leave the target as it is and shape pixels take the shape's
 // colour (what masking and colouring the work area amounts to), so only the shape's runs
 // are copied.
-QRect CShape::Draw(QImage& target, int x, int y) const
+QRect CShape::DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) const
 {
-    if (!m_prepared || m_width == 0)
+    if (!m_prepared || m_width == 0 || stamp.size() != m_stamp.size())
         return QRect();
     // Worked out in 64 bits so that no position, however far off, overflows.
     const qint64 left = qint64(x) - m_width / 2;
@@ -198,18 +197,18 @@ QRect CShape::Draw(QImage& target, int x, int y) const
     if (left >= 0 && top >= 0 && left + m_width <= target.width() && top + m_height <= target.height()) {
         uchar* bits = target.bits();
         const qsizetype stride = target.bytesPerLine();
-        const QRgb* stamp = m_stamp.data();
+        const QRgb* pixels = stamp.data();
         for (const Run& run : m_runs) {
             CopyRun(reinterpret_cast<QRgb*>(bits + (top + run.y) * stride) + left + run.x,
-                    stamp + qsizetype(run.y) * m_width + run.x, run.length);
+                    pixels + qsizetype(run.y) * m_width + run.x, run.length);
         }
     } else {
-        DrawClipped(target, left, top);
+        DrawClipped(target, left, top, stamp.data());
     }
     return covered;
 }
 
-void CShape::DrawClipped(QImage& target, qint64 left, qint64 top) const
+void CShape::DrawClipped(QImage& target, qint64 left, qint64 top, const QRgb* stamp) const
 {
     const int width = target.width();
     const int height = target.height();
@@ -226,8 +225,39 @@ void CShape::DrawClipped(QImage& target, qint64 left, qint64 top) const
         const qint64 to = std::min<qint64>(left + run.x + run.length, width);
         if (from >= to)
             continue;
-        std::memcpy(bits + ty * stride + from * 4, m_stamp.data() + qsizetype(run.y) * m_width + (from - left),
+        std::memcpy(bits + ty * stride + from * 4, stamp + qsizetype(run.y) * m_width + (from - left),
                     size_t(to - from) * 4);
+    }
+}
+
+void CShape::PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const
+{
+    stamp.resize(m_stamp.size());
+    if (!m_prepared || !HasBitmap())
+        return;
+    const float saturationFactor = ByteFraction(std::clamp(saturation, 0, 255));
+    const float valueFactor = ByteFraction(std::clamp(value, 0, 255));
+    hue = std::clamp(hue, 0, 360);
+    // A shape has a few dozen tones at most: their colours fit on the stack.
+    constexpr size_t kOnStack = 256;
+    QRgb onStack[kOnStack];
+    std::vector<QRgb> onHeap;
+    QRgb* toneColor = onStack;
+    if (m_toneSaturation.size() > kOnStack) {
+        onHeap.resize(m_toneSaturation.size());
+        toneColor = onHeap.data();
+    }
+    for (size_t k = 0; k < m_toneSaturation.size(); ++k) {
+        const float s = m_toneSaturation[k];
+        const float v = m_toneValue[k];
+        toneColor[k] = ToPixel(HsvToRgb(hue, saturationFactor * s, (valueFactor * s + (1.0f - s)) * v));
+    }
+    const std::uint32_t* tone = m_pixelTone.data();
+    const qsizetype w = Width();
+    for (const Run& run : m_runs) {
+        QRgb* pixels = stamp.data() + run.y * w + run.x;
+        for (int i = 0; i < run.length; ++i)
+            pixels[i] = toneColor[*tone++];
     }
 }
 
@@ -235,22 +265,10 @@ void CShape::Recolor(int hue, int saturation, int value)
 {
     if (!m_prepared || !HasBitmap())
         return;
-    const float saturationFactor = ByteFraction(std::clamp(saturation, 0, 255));
-    const float valueFactor = ByteFraction(std::clamp(value, 0, 255));
-    hue = std::clamp(hue, 0, 360);
-    for (size_t k = 0; k < m_toneColor.size(); ++k) {
-        const float s = m_toneSaturation[k];
-        const float v = m_toneValue[k];
-        m_toneColor[k] = ToPixel(HsvToRgb(hue, saturationFactor * s, (valueFactor * s + (1.0f - s)) * v));
-    }
+    PaintStamp(hue, saturation, value, m_stamp);
     uchar* bits = m_colored.bits();
     const qsizetype stride = m_colored.bytesPerLine();
-    const std::uint32_t* tone = m_pixelTone.data();
-    const qsizetype w = Width();
-    for (const Run& run : m_runs) {
-        QRgb* stamp = m_stamp.data() + run.y * w + run.x;
-        for (int i = 0; i < run.length; ++i)
-            stamp[i] = m_toneColor[*tone++];
-        std::memcpy(bits + run.y * stride + run.x * 4, stamp, size_t(run.length) * 4);
-    }
+    for (const Run& run : m_runs)
+        std::memcpy(bits + run.y * stride + run.x * 4, m_stamp.data() + qsizetype(run.y) * m_width + run.x,
+                    size_t(run.length) * 4);
 }

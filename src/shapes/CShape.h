@@ -10,6 +10,10 @@
 
 #include "color/HsvColor.h"
 
+// The shape's pixels in one colour, w x h, ready for stamping. A shape keeps one in its own
+// colour; a replay keeps one per shape in the colours the drawing's records give.
+using ShapeStamp = std::vector<QRgb>;
+
 // One glob shape: a small bitmap whose top-left pixel colour is transparent, stamped in the
 // shape's current colour. A shape whose file could not be read has no bitmap and draws nothing.
 class CShape
@@ -33,7 +37,11 @@ public:
     // Stamps the shape centred on (x, y) into an RGB32 image, clipped to the image, and
     // returns the rectangle covered: (x - w/2, y - h/2, w, h). Empty rectangle, and nothing
     // drawn, without a bitmap or before Prepare. Targets that are not 32 bits deep are left alone.
-    QRect Draw(QImage& target, int x, int y) const;
+    QRect Draw(QImage& target, int x, int y) const { return DrawStamp(target, x, y, m_stamp); }
+    // The same with pixels of a stamp painted by PaintStamp (the shape's own are not touched).
+    QRect DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) const;
+    // Paints the shape in hue/saturation/value into `stamp`, as Recolor paints its own copy.
+    void PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const;
 
     // Repaints the coloured copy in hue/saturation/value, keeping the file's shading and
     // leaving grey pixels grey. Does nothing before Prepare. The caller keeps `color` and
@@ -77,10 +85,10 @@ private:
     void BuildTones();
     void BuildCursor(QRgb background);
     bool IsShapePixel(int x, int y, QRgb background) const;
-    void DrawClipped(QImage& target, qint64 left, qint64 top) const;
+    void DrawClipped(QImage& target, qint64 left, qint64 top, const QRgb* stamp) const;
 
     std::vector<Run> m_runs;
-    std::vector<QRgb> m_stamp; // the coloured copy as w x h pixels, read by the stamping loop
+    ShapeStamp m_stamp;        // the coloured copy as w x h pixels, read by the stamping loop
     int m_width = 0;           // the bitmap's size, kept at hand for the stamping loop
     int m_height = 0;
     // Recolouring depends on each pixel's own saturation and value only; pixels sharing
@@ -88,5 +96,4 @@ private:
     std::vector<float> m_toneSaturation;
     std::vector<float> m_toneValue;
     std::vector<std::uint32_t> m_pixelTone; // tone of each shape pixel, in run order
-    std::vector<QRgb> m_toneColor;          // scratch for Recolor
 };

@@ -1,5 +1,7 @@
 #include "view/DrawingCanvas.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 #include "model/CDaubrixDoc.h"
@@ -11,39 +13,75 @@ namespace {
 
 QColor ToQColor(RgbColor c) { return QColor(RgbRed(c), RgbGreen(c), RgbBlue(c)); }
 
-// Draws globs [start, end) onto image, applying their colour changes on the way; calls
-// drawn(rect, remaining) after each glob and stops when it returns false.
+// Replays the colour-change records: each sets the colour of its glob's shape.
+class RecordWalk
+{
+public:
+    RecordWalk(const CDaubrixDoc& doc, ReplayColors& colors, int firstGlob)
+        : m_globs(doc.Globs()), m_colors(colors), m_cursor(doc.ColorChanges().Items(), firstGlob),
+          m_next(m_cursor.NextAt(firstGlob))
+    {
+    }
+
+    // Applies the records of glob i; call for ascending i.
+    void ApplyAt(int i)
+    {
+        if (i != m_next)
+            return;
+        const int shape = m_globs[size_t(i)].shape;
+        m_cursor.ApplyAt(i, [&](const CColorChange& c) { m_colors.Set(shape, c.Color()); });
+        m_next = m_cursor.NextAt(i + 1);
+    }
+
+    // Applies every record below `end` (each of a glob that exists), as a replay up to there would.
+    void ApplyBelow(int end)
+    {
+        end = std::min(end, int(m_globs.size()));
+        while (m_next < end)
+            ApplyAt(m_next);
+    }
+
+private:
+    const std::vector<CGlob>& m_globs;
+    ReplayColors& m_colors;
+    ColorChangeCursor m_cursor;
+    int m_next;
+};
+
+// Draws globs [start, end) onto image with the colours in `colors`, applying the records on
+// the way; `colors` must hold what the records below `start` set. Calls drawn(rect) after
+// each glob.
 template <typename Drawn>
-bool ReplayGlobs(const CDaubrixDoc& doc, ShapeTable& shapes, QImage& image, int start, int end, Drawn&& drawn)
+void ReplayGlobs(const CDaubrixDoc& doc, const ShapeTable& shapes, ReplayColors& colors, QImage& image,
+                 int start, int end, Drawn&& drawn)
 {
     const std::vector<CGlob>& globs = doc.Globs();
-    ColorChangeCursor cursor(doc.ColorChanges().Items(), start);
-    int nextChange = cursor.NextAt(start);
+    RecordWalk records(doc, colors, start);
     for (int i = start; i < end; ++i) {
         const CGlob& glob = globs[size_t(i)];
-        if (i == nextChange) {
-            cursor.ApplyAt(i, [&](const CColorChange& c) {
-                if (glob.shape < shapes.Count())
-                    shapes.Shape(glob.shape).Recolor(c.hue, c.saturation, c.value);
-            });
-            nextChange = cursor.NextAt(i + 1);
-        }
-        if (!drawn(glob.Draw(image, shapes), end - i))
-            return false;
+        records.ApplyAt(i);
+        const ShapeStamp* stamp = colors.Stamp(glob.shape);
+        drawn(stamp ? shapes.Shape(glob.shape).DrawStamp(image, glob.x, glob.y, *stamp) : QRect());
     }
-    return true;
+}
+
+// The colours a replay starting at `start` begins with.
+void SeedColors(const CDaubrixDoc& doc, ReplayColors& colors, int start)
+{
+    colors.Reset();
+    RecordWalk(doc, colors, 0).ApplyBelow(start);
 }
 
 } // namespace
 
-DrawingCanvas::DrawingCanvas(CDaubrixDoc& doc, ShapeTable& shapes)
-    : m_doc(doc), m_shapes(shapes)
+DrawingCanvas::DrawingCanvas(CDaubrixDoc& doc, const ShapeTable& shapes)
+    : m_doc(doc), m_shapes(shapes), m_replayColors(shapes)
 {
 }
 
 void DrawingCanvas::InitialUpdate()
 {
-    historyPosition = m_doc.GlobCount();
+    m_historyPosition = m_doc.GlobCount();
 }
 
 QSize DrawingCanvas::Size() const
@@ -63,6 +101,12 @@ void DrawingCanvas::RemoveBackground()
     m_backgroundOffset = QPoint();
 }
 
+void DrawingCanvas::AdvanceTo(int position)
+{
+    m_pendingCount += position - m_historyPosition;
+    m_historyPosition = position;
+}
+
 void DrawingCanvas::ClearCanvas(QImage& image) const
 {
     image.fill(ToQColor(m_doc.BackgroundColor()));
@@ -76,36 +120,29 @@ void DrawingCanvas::ClearCanvas(QImage& image) const
 void DrawingCanvas::CopyToUndoImage()
 {
     m_undo = m_drawing.copy();
-    undoBase = historyPosition;
+    m_undoBase = m_historyPosition;
 }
 
-void DrawingCanvas::ApplyPrecedingRecord(int globIndex)
-{
-    m_doc.ApplyColorChangeRecord(m_doc.LastColorChangeBefore(globIndex));
-}
-
-void DrawingCanvas::RebuildUndoImage(bool linesMode, StatusSink* status)
+void DrawingCanvas::RebuildUndoImage(StatusSink* status)
 {
     StatusSink quiet;
     StatusSink& sink = status ? *status : quiet;
     ClearCanvas(m_undo);
-    if (undoBase <= 0)
+    if (m_undoBase <= 0)
         return;
     sink.SetWaitCursor(true);
     const QString saved = sink.StatusText();
     sink.SetStatusText(QStringLiteral("Rebuilding Undo Image, Please wait..."));
-    if (linesMode)
-        ApplyPrecedingRecord(undoBase);
-    const int every = undoBase / 100;
-    const float share = 100.0f / float(undoBase);
+    const int every = m_undoBase / 100;
+    const float share = 100.0f / float(m_undoBase);
     float progress = 0;
     int i = 0;
-    ReplayGlobs(m_doc, m_shapes, m_undo, 0, undoBase, [&](const QRect&, int) {
+    ReplayColors colors(m_shapes);
+    ReplayGlobs(m_doc, m_shapes, colors, m_undo, 0, m_undoBase, [&](const QRect&) {
         progress += share;
         if (every > 10 && i % every == 0)
             sink.SetProgressText(QString::asprintf("%2d%%", int(progress)));
         ++i;
-        return true;
     });
     sink.SetProgressText(QStringLiteral(" "));
     sink.SetWaitCursor(false);
@@ -114,25 +151,22 @@ void DrawingCanvas::RebuildUndoImage(bool linesMode, StatusSink* status)
 
 void DrawingCanvas::RegenerateFromUndo()
 {
-    int position = 0;
-    if (undoBase != 0 && !m_doc.FindColorChange(undoBase, position))
-        ApplyPrecedingRecord(undoBase);
-    replayFromUndo = true;
-    pendingCount = historyPosition - undoBase;
-    regenerateRequest = true;
-    waitCursor = true;
+    m_replayFromUndo = true;
+    m_pendingCount = m_historyPosition - m_undoBase;
+    m_regenerateRequest = true;
+    m_waitCursor = true;
 }
 
 void DrawingCanvas::Regenerate()
 {
-    pendingCount = historyPosition;
-    regenerateRequest = true;
-    waitCursor = true;
+    m_pendingCount = m_historyPosition;
+    m_regenerateRequest = true;
+    m_waitCursor = true;
 }
 
 void DrawingCanvas::RedrawAtHistoryPosition()
 {
-    if (historyPosition < undoBase)
+    if (m_historyPosition < m_undoBase)
         Regenerate();
     else
         RegenerateFromUndo();
@@ -147,72 +181,60 @@ void DrawingCanvas::CreateImages()
 
 void DrawingCanvas::StartRegeneration(PaintReport& report)
 {
-    regenerateRequest = false;
-    if (historyPosition != pendingCount && undoBase != 0 && historyPosition >= undoBase)
+    m_regenerateRequest = false;
+    m_replayedTo = -1; // the records may have changed anywhere: the colours are seeded again
+    if (m_historyPosition != m_pendingCount && m_undoBase != 0 && m_historyPosition >= m_undoBase)
         m_drawing = m_undo.copy(); // continue from the snapshot at the undo base
     else
         ClearCanvas(m_drawing);
     report.copyAllAtStart = true;
 }
 
-bool DrawingCanvas::ReplayPending(const PaintRequest& request, PaintReport& report)
+void DrawingCanvas::ReplayPending(const PaintRequest& request, PaintReport& report)
 {
     StatusSink quiet;
     StatusSink& sink = request.status ? *request.status : quiet;
-    if (waitCursor)
+    if (m_waitCursor)
         sink.SetWaitCursor(true);
-    QString saved;
-    if (importDrawingMode) {
-        saved = sink.StatusText();
-        sink.SetStatusText(QStringLiteral("Drawing after importing image,   Press ESC to cancel..."));
-    }
-    const int end = historyPosition;
-    const int start = qMax(0, end - pendingCount);
-    if (request.linesMode)
-        ApplyPrecedingRecord(start);
-    const bool finished = ReplayGlobs(m_doc, m_shapes, m_drawing, start, end, [&](const QRect& r, int remaining) {
+    const int end = m_historyPosition;
+    const int start = qMax(0, end - m_pendingCount);
+    // Between strokes the colours carry on where the last paint stopped; anywhere else they
+    // are worked out from the records below the start.
+    if (start != m_replayedTo)
+        SeedColors(m_doc, m_replayColors, start);
+    ReplayGlobs(m_doc, m_shapes, m_replayColors, m_drawing, start, end, [&](const QRect& r) {
         if (!r.isEmpty())
             report.AddGlobRect(QRect(r.left(), r.top(), r.width() + 1, r.height() + 1));
-        if (importDrawingMode && remaining % 100 == 0) {
-            if (importCancelled)
-                return false;
-            if (request.checkEscape && request.checkEscape())
-                return false;
-        }
-        return true;
     });
-    if (waitCursor) {
+    m_replayedTo = end;
+    if (m_waitCursor) {
         sink.SetWaitCursor(false);
-        waitCursor = false;
+        m_waitCursor = false;
     }
-    if (importDrawingMode)
-        sink.SetStatusText(saved);
-    return finished;
 }
 
 PaintReport DrawingCanvas::Paint(const PaintRequest& request)
 {
     PaintReport report;
-    if (firstPaint) {
-        firstPaint = false;
+    if (m_firstPaint) {
+        m_firstPaint = false;
         CreateImages();
         CopyToUndoImage();
-        pendingCount = m_doc.GlobCount();
+        m_pendingCount = m_doc.GlobCount();
     }
-    if (regenerateRequest)
+    if (m_regenerateRequest)
         StartRegeneration(report);
-    const bool nothingPending = pendingCount <= 0;
+    const bool nothingPending = m_pendingCount <= 0;
     if (!nothingPending)
-        report.cancelled = !ReplayPending(request, report);
-    if (!lastPlacementSkipped && !replayFromUndo && (nothingPending || refocus || request.reactivated))
+        ReplayPending(request, report);
+    if (!m_lastPlacementSkipped && !m_replayFromUndo && (nothingPending || m_refocus || request.reactivated))
         report.copyAllAtEnd = true;
-    replayFromUndo = refocus = lastPlacementSkipped = false;
-    pendingCount = 0;
+    m_replayFromUndo = m_refocus = m_lastPlacementSkipped = false;
+    m_pendingCount = 0;
     if (!m_doc.IsUndoImageValid()) {
         CopyToUndoImage();
         m_doc.SetUndoImageValid(true);
     }
-    importDrawingMode = importCancelled = false;
     return report;
 }
 
@@ -234,10 +256,11 @@ void PaintReport::AddGlobRect(const QRect& rect)
     globRects.front() |= rect;
 }
 
-QImage DrawingCanvas::RenderAll()
+QImage DrawingCanvas::RenderAll() const
 {
     QImage image(Size(), QImage::Format_RGB32);
     ClearCanvas(image);
-    ReplayGlobs(m_doc, m_shapes, image, 0, m_doc.GlobCount(), [](const QRect&, int) { return true; });
+    ReplayColors colors(m_shapes);
+    ReplayGlobs(m_doc, m_shapes, colors, image, 0, m_doc.GlobCount(), [](const QRect&) {});
     return image;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+
+#include "view/ReplayColors.h"
 
 class CDaubrixDoc;
 class ShapeTable;
@@ -14,9 +15,7 @@ class StatusSink;
 // What a paint must show besides the replay itself.
 struct PaintRequest
 {
-    bool linesMode = false;              // replay starts by applying the preceding colour record
     bool reactivated = false;            // the program became the active application again
-    std::function<bool()> checkEscape;   // import replay: true when the user asked to stop
     StatusSink* status = nullptr;
 };
 
@@ -27,18 +26,18 @@ struct PaintReport
     std::vector<QRect> globRects;  // each replayed glob's rectangle, one pixel wider and higher
     bool mergedRects = false;      // too many globs: globRects holds their bounding box only
     bool copyAllAtEnd = false;     // an ordinary repaint, focus change or re-activation
-    bool cancelled = false;        // an import replay was stopped by the user
 
     void AddGlobRect(const QRect& rect);
 };
 
 // The images of one drawing window and the replay that keeps them up to date: the drawing
 // image, the undo image taken at the undo base, and the background picture. Globs below the
-// history position are shown; the paint replays the pending ones.
+// history position are shown; the paint replays the pending ones. Painting reads the
+// drawing's records and writes pixels: the shapes keep their own colours.
 class DrawingCanvas
 {
 public:
-    DrawingCanvas(CDaubrixDoc& doc, ShapeTable& shapes);
+    DrawingCanvas(CDaubrixDoc& doc, const ShapeTable& shapes);
 
     // The history position becomes the glob count (the whole drawing is shown).
     void InitialUpdate();
@@ -52,9 +51,31 @@ public:
     void SetBackground(const QImage& bitmap, QPoint offset);
     void RemoveBackground();
 
+    // How many globs are shown; the later ones are kept but hidden.
+    int HistoryPosition() const { return m_historyPosition; }
+    void SetHistoryPosition(int position) { m_historyPosition = position; }
+    // The history position moves on to `position`; the globs in between are painted on top.
+    void AdvanceTo(int position);
+    // One more glob was added for the next paint to draw.
+    void AddPending() { ++m_pendingCount; }
+    // The glob count at the last snapshot of the undo image.
+    int UndoBase() const { return m_undoBase; }
+    bool NeedsFirstPaint() const { return m_firstPaint; }
+
+    // A stroke began: its globs appear as they come, without the wait cursor.
+    void StrokeStarted() { m_waitCursor = false; }
+    // Whether the last placement was left out by Skipping (then nothing is copied at the end).
+    void SetPlacementSkipped(bool skipped) { m_lastPlacementSkipped = skipped; }
+    // The window got the focus from another drawing window: the next paint copies everything.
+    void CopyAllOnNextPaint() { m_refocus = true; }
+    // The next paint shows the wait cursor while it replays.
+    void WaitWhilePainting() { m_waitCursor = true; }
+    // The next paint starts the picture afresh (from the undo image or the paper).
+    void RequestRegeneration() { m_regenerateRequest = true; }
+
     void ClearCanvas(QImage& image) const;
     void CopyToUndoImage();
-    void RebuildUndoImage(bool linesMode, StatusSink* status);
+    void RebuildUndoImage(StatusSink* status);
     void RegenerateFromUndo();
     void Regenerate(); // the Regenerate command
     // After the history position moved: from the undo image when the position is at or above
@@ -64,31 +85,29 @@ public:
     PaintReport Paint(const PaintRequest& request);
 
     // Renders every glob onto a fresh canvas, for export and printing without a window.
-    QImage RenderAll();
-
-    // Replay state, read and written by the stroke, history and transfer code.
-    int historyPosition = 0;
-    int pendingCount = 0;
-    int undoBase = 0;
-    bool firstPaint = true;
-    bool regenerateRequest = true;
-    bool replayFromUndo = false;
-    bool waitCursor = true;
-    bool refocus = false;
-    bool lastPlacementSkipped = false;
-    bool importDrawingMode = false;
-    bool importCancelled = false;
+    QImage RenderAll() const;
 
 private:
     void CreateImages();
     void StartRegeneration(PaintReport& report);
-    bool ReplayPending(const PaintRequest& request, PaintReport& report);
-    void ApplyPrecedingRecord(int globIndex);
+    void ReplayPending(const PaintRequest& request, PaintReport& report);
 
     CDaubrixDoc& m_doc;
-    ShapeTable& m_shapes;
+    const ShapeTable& m_shapes;
     QImage m_drawing;
     QImage m_undo;
     QImage m_background;
     QPoint m_backgroundOffset;
+    ReplayColors m_replayColors; // the colours the drawing image's replay has reached
+    int m_replayedTo = -1;       // the glob index those colours hold for; -1: to be seeded
+
+    int m_historyPosition = 0;
+    int m_pendingCount = 0;
+    int m_undoBase = 0;
+    bool m_firstPaint = true;
+    bool m_regenerateRequest = true;
+    bool m_replayFromUndo = false;
+    bool m_waitCursor = true;
+    bool m_refocus = false;
+    bool m_lastPlacementSkipped = false;
 };

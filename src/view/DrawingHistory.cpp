@@ -57,7 +57,7 @@ void DrawingHistory::TruncateHistory()
 {
     DrawingCanvas& canvas = m_s.canvas;
     CDaubrixDoc& doc = m_s.doc;
-    const int position = canvas.historyPosition;
+    const int position = canvas.HistoryPosition();
     if (position >= doc.GlobCount())
         return;
     StatusSink quiet;
@@ -87,7 +87,7 @@ void DrawingHistory::RefreshHistorySlider()
     HistorySlider& slider = m_s.slider;
     slider.ClearTicks();
     slider.SetRange(sec.base, m_s.doc.GlobCount());
-    slider.SetPosition(m_s.canvas.historyPosition);
+    slider.SetPosition(m_s.canvas.HistoryPosition());
     AddBoundaryTicks(false);
     slider.Repaint();
 }
@@ -98,7 +98,7 @@ void DrawingHistory::FinishPendingClear()
     m_s.doc.DeleteContents();
     m_s.doc.CurrentSections().count = 0;
     m_s.doc.CurrentSections().base = 0;
-    m_s.canvas.historyPosition = 0;
+    m_s.canvas.SetHistoryPosition(0);
 }
 
 bool DrawingHistory::CanUndo() const { return m_s.doc.UndoState() != UndoNothing; }
@@ -122,10 +122,10 @@ void DrawingHistory::Undo()
 void DrawingHistory::UndoDrawingStep()
 {
     DrawingCanvas& canvas = m_s.canvas;
-    const int a = canvas.historyPosition;
+    const int a = canvas.HistoryPosition();
     redoTarget = a;
-    canvas.historyPosition = m_s.doc.SectionStart(a);
-    m_s.slider.SetPosition(canvas.historyPosition);
+    canvas.SetHistoryPosition(m_s.doc.SectionStart(a));
+    m_s.slider.SetPosition(canvas.HistoryPosition());
     m_s.slider.Repaint();
     canvas.RedrawAtHistoryPosition();
     m_s.doc.SetUndoState(RedoDrawing);
@@ -135,9 +135,8 @@ void DrawingHistory::UndoDrawingStep()
 void DrawingHistory::RedoDrawingStep()
 {
     DrawingCanvas& canvas = m_s.canvas;
-    canvas.pendingCount = redoTarget - canvas.historyPosition;
-    canvas.historyPosition = redoTarget;
-    m_s.slider.SetPosition(canvas.historyPosition);
+    canvas.AdvanceTo(redoTarget);
+    m_s.slider.SetPosition(canvas.HistoryPosition());
     m_s.slider.Repaint();
     canvas.RedrawAtHistoryPosition();
     m_s.doc.SetUndoState(UndoDrawing);
@@ -153,7 +152,7 @@ void DrawingHistory::UndoClearStep()
     Sections& sec = m_s.doc.CurrentSections();
     sec.count = saved.sectionCount;
     sec.base = saved.sectionBase;
-    m_s.canvas.historyPosition = redoTarget;
+    m_s.canvas.SetHistoryPosition(redoTarget);
     m_s.slider.ClearTicks();
     AddBoundaryTicks(false);
     m_s.slider.Repaint();
@@ -173,20 +172,20 @@ void DrawingHistory::RedoClearStep()
     Sections& sec = m_s.doc.CurrentSections();
     sec.count = 0;
     sec.base = 0;
-    m_s.canvas.historyPosition = 0;
-    m_s.canvas.regenerateRequest = true;
+    m_s.canvas.SetHistoryPosition(0);
+    m_s.canvas.RequestRegeneration(); // nothing is shown: the paint clears the picture
     m_s.doc.SetUndoState(UndoClear);
     m_s.Invalidate();
 }
 
-bool DrawingHistory::CanClear() const { return m_s.canvas.historyPosition > 0; }
+bool DrawingHistory::CanClear() const { return m_s.canvas.HistoryPosition() > 0; }
 
 void DrawingHistory::Clear()
 {
     m_s.doc.SnapshotColorChanges();
     const Sections& sec = m_s.doc.CurrentSections();
     saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
-    redoTarget = m_s.canvas.historyPosition;
+    redoTarget = m_s.canvas.HistoryPosition();
     RedoClearStep(); // pending clear, empty slider and sections, undo state "Clear"
 }
 
@@ -219,16 +218,15 @@ int DrawingHistory::SnapWhileDragging(int position)
 void DrawingHistory::ReleaseSlider(int p)
 {
     DrawingCanvas& canvas = m_s.canvas;
-    const int h = canvas.historyPosition;
+    const int h = canvas.HistoryPosition();
     m_s.slider.SetPosition(p);
     if (p < h) {
-        canvas.historyPosition = p;
+        canvas.SetHistoryPosition(p);
         canvas.RedrawAtHistoryPosition();
     } else {
-        canvas.pendingCount += p - h;
-        canvas.historyPosition = p;
-        if (p < canvas.undoBase || h >= canvas.undoBase)
-            canvas.waitCursor = true; // the new globs go on top of the current picture
+        canvas.AdvanceTo(p);
+        if (p < canvas.UndoBase() || h >= canvas.UndoBase())
+            canvas.WaitWhilePainting(); // the new globs go on top of the current picture
         else
             canvas.RegenerateFromUndo();
         m_s.doc.MarkShapesUsed(h, p);
@@ -244,7 +242,7 @@ void DrawingHistory::PreviousSection()
     const Sections& sec = m_s.doc.CurrentSections();
     int target = sec.base;
     for (int i = 0; i < sec.count; ++i)
-        if (sec.boundaries[size_t(i)] < m_s.canvas.historyPosition)
+        if (sec.boundaries[size_t(i)] < m_s.canvas.HistoryPosition())
             target = sec.boundaries[size_t(i)];
     ReleaseSlider(target);
 }
@@ -254,7 +252,7 @@ void DrawingHistory::NextSection()
     ForgetDrawingUndo();
     const Sections& sec = m_s.doc.CurrentSections();
     for (int i = 0; i < sec.count; ++i) {
-        if (sec.boundaries[size_t(i)] > m_s.canvas.historyPosition) {
+        if (sec.boundaries[size_t(i)] > m_s.canvas.HistoryPosition()) {
             ReleaseSlider(sec.boundaries[size_t(i)]);
             return;
         }

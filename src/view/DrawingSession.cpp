@@ -8,7 +8,7 @@
 DrawingSession::DrawingSession(CDaubrixDoc& doc_, const DrawingTools& tools_)
     : doc(doc_), tools(tools_), canvas(doc_, tools_.shapes), history(*this), strokes(*this)
 {
-    doc.SetHistoryPositionSource([this] { return canvas.historyPosition; });
+    doc.SetHistoryPositionSource([this] { return canvas.HistoryPosition(); });
 }
 
 DrawingSession::~DrawingSession()
@@ -32,6 +32,6 @@ void DrawingSession::ApplyCurrentColor(const HsvColor& color)
     doc.SetColorChange(-1, color);
     // While a Clear can be undone the undo image is the picture Undo brings back: the new
     // colour starts after the clear and must not reach it.
-    if (canvas.historyPosition < canvas.undoBase && doc.UndoState() != UndoClear)
-        canvas.RebuildUndoImage(tools.modes.lines, status);
+    if (canvas.HistoryPosition() < canvas.UndoBase() && doc.UndoState() != UndoClear)
+        canvas.RebuildUndoImage(status);
 }

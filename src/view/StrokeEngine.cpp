@@ -47,10 +47,10 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
     } else if (!modes.patternMode) {
         PlaceGlobs(p.x(), p.y(), false, -1);
         m_stroke = true;
-        canvas.waitCursor = false;
+        canvas.StrokeStarted();
         capture = true;
     }
-    canvas.historyPosition = doc.GlobCount();
+    canvas.SetHistoryPosition(doc.GlobCount());
     doc.SetUndoState(UndoDrawing);
     m_s.Invalidate();
     return capture;
@@ -63,7 +63,7 @@ void StrokeEngine::RecordPressColors()
     const HsvColor current = shapes.Current().color;
     if (doc.GlobCount() > 0 && doc.GetGlob(doc.GlobCount() - 1).shape != shapes.CurrentIndex())
         doc.SetColorChange(-1, current);
-    const int position = m_s.canvas.historyPosition;
+    const int position = m_s.canvas.HistoryPosition();
     if (position != 0 && ColorAt(doc, doc.ColorChangeInEffect(position)) != current)
         doc.SetColorChange(-1, current);
 }
@@ -75,7 +75,7 @@ void StrokeEngine::Move(QPoint p, PointerModifiers mods)
         if (!m_stroke)
             return;
         PlaceGlobs(p.x(), p.y(), true, -1);
-        m_s.canvas.historyPosition = m_s.doc.GlobCount();
+        m_s.canvas.SetHistoryPosition(m_s.doc.GlobCount());
         return;
     }
     if (!mods.ctrl && HasAnchor() && !m_bandStale)
@@ -113,8 +113,9 @@ bool StrokeEngine::Skipped(bool moving)
 int StrokeEngine::PlaceGlobs(int x, int y, bool moving, int changeIndex)
 {
     DrawingCanvas& canvas = m_s.canvas;
-    canvas.lastPlacementSkipped = Skipped(moving);
-    if (canvas.lastPlacementSkipped)
+    const bool skipped = Skipped(moving);
+    canvas.SetPlacementSkipped(skipped);
+    if (skipped)
         return 0;
     const DrawingModes& modes = m_s.tools.modes;
     RandomGenerator& random = m_s.tools.random;
@@ -134,7 +135,7 @@ int StrokeEngine::PlaceGlobs(int x, int y, bool moving, int changeIndex)
         for (QPoint p : m_points) {
             if (m_s.doc.AddGlob(p.x(), p.y())) {
                 ++added;
-                ++canvas.pendingCount;
+                canvas.AddPending();
             }
         }
     }
@@ -195,7 +196,7 @@ void StrokeEngine::LayRow(QPoint a, QPoint p)
     QPoint at = a;
     const auto short_of = [&](int pos, int goal, float step) { return (step > 0 && goal > pos) || (step < 0 && goal < pos); };
     while (xMajor ? short_of(at.x(), p.x(), stepX) : short_of(at.y(), p.y(), stepY)) {
-        m_s.canvas.historyPosition = m_s.doc.GlobCount();
+        m_s.canvas.SetHistoryPosition(m_s.doc.GlobCount());
         PlaceGlobs(at.x(), at.y(), false, -1);
         fx += stepX;
         fy += stepY;

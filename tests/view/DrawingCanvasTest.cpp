@@ -47,6 +47,41 @@ TEST(DrawingCanvas, IncrementalPaintMatchesAFullReplayAndReportsGlobRects)
     EXPECT_EQ(f.Canvas().RenderAll(), f.Canvas().DrawingImage());
 }
 
+// The replay stamps globs in the colours of the drawing's records with stamps of its own: the
+// shapes the palettes show and new globs are drawn with keep their colours and pixels, and a
+// replay that starts part-way through finds the colours the records below it set.
+TEST(DrawingCanvas, PaintingLeavesTheShapesAsTheyWere)
+{
+    SessionFixture f;
+    const auto useColour = [&f](HsvColor c) {
+        f.shapes.Current().color = c;
+        f.shapes.Current().Recolor(c.hue, c.saturation, c.value);
+    };
+    useColour({120, 255, 255});
+    f.session->ApplyCurrentColor({120, 255, 255});
+    f.Stroke({{10, 10}, {20, 10}});
+    useColour({240, 255, 255});
+    f.session->ApplyCurrentColor({240, 255, 255});
+    f.Stroke({{30, 10}, {40, 10}});
+    useColour({60, 255, 255}); // the palette moved on; no glob has this colour yet
+    const QImage own = f.shapes.Shape(0).Colored();
+    const HsvColor colour = f.shapes.Shape(0).color;
+    f.Canvas().Regenerate();
+    f.Canvas().Paint({});
+    const QImage all = f.Canvas().RenderAll();
+    EXPECT_EQ(f.shapes.Shape(0).Colored(), own);
+    EXPECT_EQ(f.shapes.Shape(0).color, colour);
+    EXPECT_EQ(all.pixel(10, 10), qRgb(0, 255, 0));
+    EXPECT_EQ(all.pixel(40, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(f.Canvas().DrawingImage(), all);
+
+    f.session->history.ReleaseSlider(2); // back to the first stroke, then forward again
+    f.Canvas().Paint({});
+    f.session->history.ReleaseSlider(4);
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().DrawingImage(), all);
+}
+
 TEST(DrawingCanvas, RebuildUndoImageShowsPercentOnlyBeyond1100Globs)
 {
     const std::pair<int, size_t> rows[] = {{1099, 1}, {1100, 100 + 1}};
@@ -54,10 +89,10 @@ TEST(DrawingCanvas, RebuildUndoImageShowsPercentOnlyBeyond1100Globs)
         SessionFixture f;
         for (int i = 0; i < globs; ++i)
             f.doc.AddGlob(i % 200, i % 100);
-        f.Canvas().historyPosition = globs;
-        f.Canvas().undoBase = globs;
+        f.Canvas().SetHistoryPosition(globs);
+        f.Canvas().CopyToUndoImage(); // the undo base is the position
         RecordingStatus status;
-        f.Canvas().RebuildUndoImage(false, &status);
+        f.Canvas().RebuildUndoImage(&status);
         ASSERT_EQ(status.progress.size(), reports) << globs;
         EXPECT_EQ(status.progress.back(), QStringLiteral(" "));
         if (reports > 1) {

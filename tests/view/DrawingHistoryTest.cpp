@@ -49,13 +49,13 @@ TEST(DrawingHistory, UndoStepsBackOneStrokeAndRedoReturns)
     const QImage twoStrokes = f.Canvas().DrawingImage();
     f.session->history.Undo();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 2);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 2);
     EXPECT_EQ(f.doc.UndoState(), RedoDrawing);
     EXPECT_EQ(UndoLabel(f.doc.UndoState()), QStringLiteral("&Redo Drawing\tCtrl+Z"));
     EXPECT_NE(f.Canvas().DrawingImage(), twoStrokes);
     f.session->history.Undo();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     EXPECT_EQ(f.Canvas().DrawingImage(), twoStrokes);
     EXPECT_EQ(f.doc.GlobCount(), 4);
 }
@@ -76,7 +76,7 @@ TEST(DrawingHistory, ClearThenUndoRestoresEverything)
     const auto ticks = f.session->slider.Ticks();
     f.session->history.Clear();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 0);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 0);
     EXPECT_EQ(f.session->slider.Maximum(), 0);
     EXPECT_EQ(f.doc.GlobCount(), 6); // still there until the next stroke
     QImage blank(before.size(), QImage::Format_RGB32);
@@ -85,7 +85,7 @@ TEST(DrawingHistory, ClearThenUndoRestoresEverything)
 
     f.session->history.Undo();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 6);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 6);
     EXPECT_EQ(f.session->slider.Minimum(), 0);
     EXPECT_EQ(f.session->slider.Maximum(), 6);
     EXPECT_EQ(f.session->slider.Position(), 6);
@@ -111,7 +111,7 @@ TEST(DrawingHistory, SliderBackThenDrawTruncates)
     Strokes(f, 4); // boundaries 2 4 6 8
     f.session->history.ReleaseSlider(f.session->history.SnapWhileDragging(4));
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     Strokes(f, 1);
     EXPECT_EQ(f.doc.GlobCount(), 6);
     const Sections& sec = f.doc.CurrentSections();
@@ -129,15 +129,15 @@ TEST(DrawingHistory, SliderForwardPaintsOnTopAndSnaps)
     const QImage full = f.Canvas().DrawingImage();
     f.session->history.PreviousSection();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 6);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 6);
     f.session->history.PreviousSection();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 4);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     f.session->history.NextSection();
     f.Canvas().Paint({});
     f.session->history.NextSection();
     f.Canvas().Paint({});
-    EXPECT_EQ(f.Canvas().historyPosition, 8);
+    EXPECT_EQ(f.Canvas().HistoryPosition(), 8);
     EXPECT_EQ(f.Canvas().DrawingImage(), full);
     // Up to 9 globs the thumb does not snap.
     EXPECT_EQ(f.session->history.SnapWhileDragging(7), 7);
@@ -220,7 +220,7 @@ TEST(DrawingHistory, UndoAfterMovesBelowTheUndoBaseShowsTheGlobsBelowThePosition
         ASSERT_EQ(f.doc.UndoState(), UndoDrawing);
         f.session->history.Undo();
         f.Canvas().Paint({});
-        ASSERT_LT(f.Canvas().historyPosition, f.Canvas().undoBase);
+        ASSERT_LT(f.Canvas().HistoryPosition(), f.Canvas().UndoBase());
         const QImage shown = f.Canvas().DrawingImage();
         EXPECT_EQ(shown, regenerated(f));
         // The first stroke is still there.

@@ -387,7 +387,7 @@ void CMainFrame::OnDrawingInfo()
         if (auto* view = qobject_cast<CDaubrixView*>(child->widget())) {
             const DrawingSession& session = view->Session();
             facts.clearPending = session.pendingClear;
-            facts.hiddenGlobs = qMax(0, facts.globCount - session.canvas.historyPosition);
+            facts.hiddenGlobs = qMax(0, facts.globCount - session.canvas.HistoryPosition());
         }
     }
     CDrawingInfoDlg dialog(facts, this);

@@ -302,7 +302,7 @@ void DrawingCommands::BackgroundChanged(CDaubrixView& view, bool hasBackground)
 {
     DrawingSession& s = view.Session();
     s.doc.SetBackgroundImage(hasBackground);
-    s.canvas.RebuildUndoImage(m_tools.modes.lines, &m_frame);
+    s.canvas.RebuildUndoImage(&m_frame);
     s.canvas.RegenerateFromUndo();
     view.Refresh();
     emit view.DrawingChanged();

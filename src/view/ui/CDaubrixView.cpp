@@ -127,7 +127,6 @@ void CDaubrixView::Refresh()
 {
     m_refreshQueued = false;
     PaintRequest request;
-    request.linesMode = m_session.tools.modes.lines;
     request.reactivated = std::exchange(m_reactivated, false);
     request.status = m_session.status;
     const PaintReport report = m_session.canvas.Paint(request);
@@ -162,7 +161,7 @@ void CDaubrixView::UpdateRubberBand()
 
 void CDaubrixView::paintEvent(QPaintEvent* event)
 {
-    if (m_session.canvas.firstPaint)
+    if (m_session.canvas.NeedsFirstPaint())
         Refresh();
     QPainter painter(viewport());
     const QRect exposed = event->rect();
@@ -268,7 +267,7 @@ void CDaubrixView::focusOutEvent(QFocusEvent* event)
 void CDaubrixView::FocusFromAnotherView()
 {
     m_session.history.RefreshHistorySlider();
-    m_session.canvas.refocus = true;
+    m_session.canvas.CopyAllOnNextPaint();
 }
 
 // In Lines mode Shift holds on to the pointer, so the rubber band follows it out of the window.

@@ -23,7 +23,7 @@ struct HistoryFixture : SessionFixture
         window.SetSession(session.get());
     }
 
-    int Position() { return session->canvas.historyPosition; }
+    int Position() { return session->canvas.HistoryPosition(); }
 
     CHistoryWnd window;
 };

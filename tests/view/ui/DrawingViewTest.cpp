@@ -145,7 +145,7 @@ TEST(DrawingView, AStrokeAfterMoveCenterIsUndoneAlone)
 
     view.Session().history.Undo();
     view.Refresh();
-    EXPECT_EQ(view.Session().canvas.historyPosition, 2);
+    EXPECT_EQ(view.Session().canvas.HistoryPosition(), 2);
     EXPECT_EQ(w.doc.UndoState(), RedoDrawing);
     view.Session().canvas.Regenerate(); // what the first stroke alone looks like
     const QImage undone = view.Session().canvas.DrawingImage();
