@@ -28,8 +28,8 @@ void Draw(HeadlessDrawing& d)
     ShapeTable& shapes = d.Shapes();
     DrawingSession session(d.Doc(), DrawingTools{shapes, modes, drift, d.Random(), nullptr});
     session.InitialUpdate();
-    shapes.Current().color = HsvColor{20, 230, 250};
-    drift.StartAutoChange(AutoChannel::Hue, shapes.Current().color, d.Random());
+    shapes.Current().SetColorLater(HsvColor{20, 230, 250});
+    drift.StartAutoChange(AutoChannel::Hue, shapes.Current().Color(), d.Random());
     modes.symmetry.polarCount = 8;
     for (int r = 0; r < 6; ++r)
         Stroke(session, session.centre + QPoint(10 + 22 * r, 0), QPoint(2, 3), 25);
@@ -37,7 +37,7 @@ void Draw(HeadlessDrawing& d)
     modes.symmetry.mirrorBoth = true;
     modes.jitter = false;
     shapes.SetCurrentIndex(shapes.SelectByPosition(2));
-    shapes.Current().color = HsvColor{200, 200, 230};
+    shapes.Current().SetColorLater(HsvColor{200, 200, 230});
     Stroke(session, QPoint(12, 12), QPoint(6, 0), 50);
 }
 

@@ -19,11 +19,9 @@ void ColorPalette::ApplyCurrentColor()
 {
     if (m_shapes.Count() > 0) {
         CShape& shape = m_shapes.Current();
-        shape.color = current;
+        shape.SetColor(current);
         if (m_drawing && m_drawing->HasActiveDrawing())
             m_drawing->ApplyColor(m_shapes.CurrentIndex(), current);
-        shape.Recolor(current.hue, current.saturation, current.value);
-        shape.recolorPending = !shape.IsPrepared();
     }
     Notify(shapesChanged);
 }

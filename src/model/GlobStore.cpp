@@ -174,7 +174,7 @@ void GlobStore::MarkShapesUsed(int first, int end)
     for (int i = first; i < end; ++i) {
         const int shape = m_globs[size_t(i)].shape;
         if (shape < m_shapes.Count())
-            m_shapes.Shape(shape).recolorPending = true;
+            m_shapes.Shape(shape).MarkRecolorPending();
     }
 }
 
@@ -213,7 +213,7 @@ int GlobStore::CurrentShape() const
 
 HsvColor GlobStore::ShapeColor(int shape) const
 {
-    return shape >= 0 && shape < m_shapes.Count() ? m_shapes.Shape(shape).color : HsvColor{};
+    return shape >= 0 && shape < m_shapes.Count() ? m_shapes.Shape(shape).Color() : HsvColor{};
 }
 
 int GlobStore::ShapeOfGlob(int globIndex) const

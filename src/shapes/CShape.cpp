@@ -272,3 +272,24 @@ void CShape::Recolor(int hue, int saturation, int value)
         std::memcpy(bits + run.y * stride + run.x * 4, m_stamp.data() + qsizetype(run.y) * m_width + run.x,
                     size_t(run.length) * 4);
 }
+
+void CShape::SetColor(const HsvColor& color)
+{
+    m_color = color;
+    Recolor(color.hue, color.saturation, color.value);
+    m_recolorPending = !m_prepared;
+}
+
+void CShape::SetColorLater(const HsvColor& color)
+{
+    m_color = color;
+    m_recolorPending = true;
+}
+
+void CShape::RefreshColored()
+{
+    if (!m_recolorPending || !m_prepared)
+        return;
+    Recolor(m_color.hue, m_color.saturation, m_color.value);
+    m_recolorPending = false;
+}

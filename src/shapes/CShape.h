@@ -44,9 +44,24 @@ public:
     void PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const;
 
     // Repaints the coloured copy in hue/saturation/value, keeping the file's shading and
-    // leaving grey pixels grey. Does nothing before Prepare. The caller keeps `color` and
-    // `recolorPending` up to date.
+    // leaving grey pixels grey. Does nothing before Prepare. The shape's own colour stays:
+    // SetColor changes both.
     void Recolor(int hue, int saturation, int value);
+
+    // The shape's own colour: what the Shapes window shows and new globs are drawn in.
+    const HsvColor& Color() const { return m_color; }
+    // A new colour, with the coloured copy repainted at once (once the shape is prepared).
+    void SetColor(const HsvColor& color);
+    // A new colour; the coloured copy follows when the shape is next shown.
+    void SetColorLater(const HsvColor& color);
+    // A new colour for a shape that is not on show (another size of its family); its copy
+    // is repainted when the shape is marked or recoloured.
+    void SetColorUnshown(const HsvColor& color) { m_color = color; }
+    // The coloured copy is to be repainted in the shape's colour when next shown.
+    void MarkRecolorPending() { m_recolorPending = true; }
+    bool RecolorPending() const { return m_recolorPending; }
+    // Repaints the coloured copy in the shape's own colour if it no longer shows it.
+    void RefreshColored();
 
     // The coloured copy: shape pixels in colour, background pixels black.
     const QImage& Colored() const { return m_colored; }
@@ -58,9 +73,6 @@ public:
     const QImage& CursorMask() const { return m_cursorMask; }
     QPoint CursorHotSpot() const { return m_cursorHotSpot; }
 
-    // The shape's own colour (what the Shapes window shows and new globs are drawn in).
-    HsvColor color{0, 255, 255};
-    bool recolorPending = true; // the coloured copy no longer shows the shape's own colour
     bool activeSize = false;    // the one size of its family that the Shapes window shows
 
 private:
@@ -71,6 +83,8 @@ private:
     QImage m_cursorMask;
     QPoint m_cursorHotSpot;
     bool m_prepared = false;
+    HsvColor m_color{0, 255, 255};
+    bool m_recolorPending = true; // the coloured copy no longer shows the shape's own colour
 
     // A horizontal stretch of shape pixels in one row; stamping copies these and nothing else.
     struct Run

@@ -21,14 +21,13 @@ int SizeOf(const CShape& shape)
 
 void TakeColor(CShape& shape, const HsvColor& color)
 {
-    shape.color = color;
-    shape.recolorPending = true;
+    shape.SetColorLater(color);
 }
 
 // The current shape's colour becomes the program's colour, as a pick in the Colors window.
 void ApplyShapeColor(ColorPalette& palette, bool addToHistory)
 {
-    palette.current = palette.Shapes().Current().color;
+    palette.current = palette.Shapes().Current().Color();
     if (addToHistory)
         palette.AddToHistory();
     palette.ApplyCurrentColor();
@@ -54,10 +53,10 @@ void SelectShape(ColorPalette& palette, int position)
     ShapeTable& table = palette.Shapes();
     if (table.Count() == 0)
         return;
-    table.Current().recolorPending = true;
+    table.Current().MarkRecolorPending();
     SelectDisplayedPosition(table, position);
-    table.Current().recolorPending = true;
-    palette.current = table.Current().color;
+    table.Current().MarkRecolorPending();
+    palette.current = table.Current().Color();
     palette.Changed();
 }
 
@@ -65,8 +64,8 @@ void FinishPress(ColorPalette& palette, int pressedIndex)
 {
     ShapeTable& table = palette.Shapes();
     if (table.Count() > 0 && table.CurrentIndex() != pressedIndex) {
-        palette.current = table.Shape(pressedIndex).color;
-        table.Current().color = palette.current;
+        palette.current = table.Shape(pressedIndex).Color();
+        table.Current().SetColorLater(palette.current);
         palette.ApplyCurrentColor();
     }
     palette.AddToHistory();
@@ -77,7 +76,7 @@ void SelectSize(ShapeTable& table, int size)
     if (!FamilyHasSize(table, size))
         return;
     const CShape& before = table.Current();
-    const HsvColor color = before.color;
+    const HsvColor color = before.Color();
     const char family = FamilyOf(before);
     table.SelectShapeSize(family, size);
     table.SetCurrentIndex(table.IndexOfShape(family, char('0' + size)));
@@ -95,7 +94,7 @@ void AllThisSize(ShapeTable& table)
         if (index == table.CurrentIndex() || SizeOf(shown) == size ||
             !table.FindShape(family, char('0' + size)))
             continue;
-        const HsvColor color = shown.color;
+        const HsvColor color = shown.Color();
         table.SelectShapeSize(family, size);
         TakeColor(table.Shape(table.IndexOfShape(family, char('0' + size))), color);
     }
@@ -105,7 +104,7 @@ void AllThisColor(ShapeTable& table)
 {
     if (table.Count() == 0)
         return;
-    const HsvColor color = table.Current().color;
+    const HsvColor color = table.Current().Color();
     for (int index : DisplayedShapes(table))
         if (index != table.CurrentIndex())
             TakeColor(table.Shape(index), color);
@@ -115,7 +114,7 @@ void RandomColor(ColorPalette& palette, RandomGenerator& random)
 {
     if (palette.Shapes().Count() == 0)
         return;
-    palette.Shapes().Current().color = ::RandomColor(random);
+    palette.Shapes().Current().SetColorLater(::RandomColor(random));
     ApplyShapeColor(palette, true);
 }
 
@@ -125,7 +124,7 @@ void RandomHistoryColor(ColorPalette& palette, RandomGenerator& random)
     if (palette.Shapes().Count() == 0 || history.Count() == 0)
         return;
     const int k = random.Next() % history.Count();
-    palette.Shapes().Current().color = history.Entry(k);
+    palette.Shapes().Current().SetColorLater(history.Entry(k));
     palette.History().Select(k);
     ApplyShapeColor(palette, false);
 }

@@ -26,7 +26,7 @@ ShapeState ShapeState::Capture(const ShapeTable& table)
 {
     ShapeState state;
     for (int i = 0; i < table.Count(); ++i)
-        state.records.push_back({table.Shape(i).activeSize, table.Shape(i).color});
+        state.records.push_back({table.Shape(i).activeSize, table.Shape(i).Color()});
     state.currentIndex = table.CurrentIndex();
     return state;
 }
@@ -75,9 +75,10 @@ void ShapeState::ApplyTo(ShapeTable& table) const
         shape.activeSize = records[size_t(i)].activeSize;
         if (shape.activeSize) {
             table.SelectShapeSize(FamilyOf(shape), SizeDigitOf(shape));
-            shape.recolorPending = true;
+            shape.SetColorLater(records[size_t(i)].color);
+        } else {
+            shape.SetColorUnshown(records[size_t(i)].color);
         }
-        shape.color = records[size_t(i)].color;
     }
     if (currentIndex < table.Count())
         table.SetCurrentIndex(currentIndex);

@@ -64,7 +64,7 @@ void DrawingHistory::TruncateHistory()
     StatusSink& status = m_s.status ? *m_s.status : quiet;
     status.SetWaitCursor(true);
     doc.TruncateGlobs(position);
-    const HsvColor color = m_s.tools.palettes ? m_s.tools.palettes->ColorsWindowColor() : m_s.tools.shapes.Current().color;
+    const HsvColor color = m_s.tools.palettes ? m_s.tools.palettes->ColorsWindowColor() : m_s.tools.shapes.Current().Color();
     doc.SetColorChange(-1, color);
     Sections& sec = doc.CurrentSections();
     for (int i = 0; i < sec.count; ++i) {

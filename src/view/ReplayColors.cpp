@@ -31,7 +31,7 @@ const ShapeStamp* ReplayColors::Stamp(int shape)
     if (!entry)
         return nullptr;
     const CShape& source = m_shapes.Shape(shape);
-    const HsvColor wanted = entry->fromRecord ? entry->color : source.color;
+    const HsvColor wanted = entry->fromRecord ? entry->color : source.Color();
     if (!entry->painted || entry->paintedColor != wanted) {
         source.PaintStamp(wanted.hue, wanted.saturation, wanted.value, entry->stamp);
         entry->paintedColor = wanted;

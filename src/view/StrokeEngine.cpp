@@ -60,7 +60,7 @@ void StrokeEngine::RecordPressColors()
 {
     CDaubrixDoc& doc = m_s.doc;
     ShapeTable& shapes = m_s.tools.shapes;
-    const HsvColor current = shapes.Current().color;
+    const HsvColor current = shapes.Current().Color();
     if (doc.GlobCount() > 0 && doc.GetGlob(doc.GlobCount() - 1).shape != shapes.CurrentIndex())
         doc.SetColorChange(-1, current);
     const int position = m_s.canvas.HistoryPosition();
@@ -147,14 +147,13 @@ int StrokeEngine::PlaceGlobs(int x, int y, bool moving, int changeIndex)
 void StrokeEngine::DriftColor(int changeIndex)
 {
     CShape& shape = m_s.tools.shapes.Current();
-    int hue = shape.color.hue, saturation = shape.color.saturation, value = shape.color.value;
+    int hue = shape.Color().hue, saturation = shape.Color().saturation, value = shape.Color().value;
     if (!StepAutoChange(m_s.tools.autoChange, ticks, hue, saturation, value, m_s.tools.random))
         return;
     m_s.doc.SetColorChange(changeIndex, hue, saturation, value);
-    shape.Recolor(hue, saturation, value);
-    shape.color = HsvColor{std::int16_t(hue), std::uint8_t(saturation), std::uint8_t(value)};
+    shape.SetColor(HsvColor{std::int16_t(hue), std::uint8_t(saturation), std::uint8_t(value)});
     if (m_s.tools.palettes)
-        m_s.tools.palettes->SetColorsWindowColor(shape.color);
+        m_s.tools.palettes->SetColorsWindowColor(shape.Color());
 }
 
 void StrokeEngine::LinesClick(QPoint p, bool ctrl)

@@ -52,7 +52,7 @@ QString MakeDrawing(const QTemporaryDir& dir, QImage* rendered = nullptr)
     session.strokes.Press({10, 10}, {});
     session.strokes.Move({30, 10}, {});
     session.strokes.Release();
-    d.Shapes().Current().color = HsvColor{200, 255, 255};
+    d.Shapes().Current().SetColorLater(HsvColor{200, 255, 255});
     session.strokes.Press({50, 50}, {});
     session.strokes.Release();
     const QString path = dir.filePath(QStringLiteral("small.dbr"));

@@ -30,7 +30,7 @@ TEST_F(ColorPaletteTest, ApplyingReachesShapeDrawingAndShapesWindow)
     shapes.SetCurrentIndex(1);
     palette.current = HsvColor{120, 255, 255};
     palette.ApplyCurrentColor();
-    EXPECT_EQ(shapes.Shape(1).color, palette.current);
+    EXPECT_EQ(shapes.Shape(1).Color(), palette.current);
     EXPECT_EQ(shapes.Shape(1).Colored().pixel(2, 2), qRgb(0, 255, 0));
     ASSERT_EQ(drawing.changes.size(), 1u);
     EXPECT_EQ(drawing.changes[0].shape, 1);
@@ -49,7 +49,7 @@ TEST_F(ColorPaletteTest, SteppingAndDeletingApplyTheSelectedEntry)
     }
     EXPECT_TRUE(palette.StepPrevious());
     EXPECT_EQ(palette.current.hue, 20);
-    EXPECT_EQ(shapes.Current().color.hue, 20);
+    EXPECT_EQ(shapes.Current().Color().hue, 20);
     EXPECT_TRUE(palette.DeleteCurrentEntry());
     EXPECT_EQ(palette.current.hue, 30);
     EXPECT_EQ(drawing.changes.size(), 2u);

@@ -122,8 +122,9 @@ TEST_F(DocumentFileTest, RoundTripWithBackground)
     FakeHost readerHost;
     CDaubrixDoc copy(shapes);
     copy.SetBackgroundHost(&readerHost);
+    shapes.PrepareAll();
     for (int i = 0; i < shapes.Count(); ++i)
-        shapes.Shape(i).recolorPending = false;
+        shapes.Shape(i).RefreshColored(); // every copy shows its shape's colour
     ASSERT_TRUE(Open(copy, bytes).ok);
     EXPECT_EQ(copy.Width(), 200);
     EXPECT_EQ(copy.Height(), 100);
@@ -137,9 +138,9 @@ TEST_F(DocumentFileTest, RoundTripWithBackground)
     EXPECT_EQ(readerHost.decoded, host.picture);
     EXPECT_EQ(copy.UndoState(), 0);
     EXPECT_FALSE(copy.IsUndoImageValid());
-    EXPECT_TRUE(shapes.Shape(0).recolorPending);
-    EXPECT_FALSE(shapes.Shape(1).recolorPending);
-    EXPECT_TRUE(shapes.Shape(2).recolorPending);
+    EXPECT_TRUE(shapes.Shape(0).RecolorPending());
+    EXPECT_FALSE(shapes.Shape(1).RecolorPending());
+    EXPECT_TRUE(shapes.Shape(2).RecolorPending());
     EXPECT_EQ(Save(copy), bytes);
 }
 

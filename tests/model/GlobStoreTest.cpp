@@ -43,7 +43,7 @@ TEST_F(GlobStoreTest, FirstGlobBringsItsShapeColour)
     EXPECT_EQ(doc.GlobCount(), 2);
     EXPECT_EQ(doc.GetGlob(0), CGlob(5, 6, 2));
     ASSERT_EQ(doc.ColorChangeCount(), 1);
-    EXPECT_EQ(*doc.GetColorChange(0), CColorChange(0, shapes.Shape(2).color));
+    EXPECT_EQ(*doc.GetColorChange(0), CColorChange(0, shapes.Shape(2).Color()));
     EXPECT_EQ(doc.GetColorChange(1), nullptr);
 
     CDaubrixDoc viewed(shapes);
@@ -211,13 +211,13 @@ TEST_F(GlobStoreTest, PastesCopiesWithColours)
     EXPECT_EQ(doc.GetGlob(1), CGlob(11, 1, 0));
     EXPECT_EQ(doc.GetGlob(3), CGlob(15, 5, 2));
     EXPECT_EQ(ChangeIndices(), (std::vector<int>{0, 2}));
-    EXPECT_EQ(doc.GetColorChange(1)->Color(), shapes.Shape(2).color);
+    EXPECT_EQ(doc.GetColorChange(1)->Color(), shapes.Shape(2).Color());
 
     ASSERT_TRUE(clip.AddColorChange(0, 7, 7, 7));
     ASSERT_TRUE(clip.AddColorChange(1, 8, 8, 8));
     ASSERT_TRUE(doc.InsertColorChanges(1, 1, clip)); // glob 1 is new, glob 2 is kept
     EXPECT_EQ(ChangeIndices(), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(doc.GetColorChange(2)->Color(), shapes.Shape(2).color);
+    EXPECT_EQ(doc.GetColorChange(2)->Color(), shapes.Shape(2).Color());
 }
 
 TEST_F(GlobStoreTest, SnapshotSwapAndShapesUsed)
@@ -230,12 +230,13 @@ TEST_F(GlobStoreTest, SnapshotSwapAndShapesUsed)
     EXPECT_EQ(ChangeIndices(), std::vector<int>{0});
     EXPECT_EQ(doc.SavedColorChanges().Count(), 2);
 
+    shapes.PrepareAll();
     for (int i = 0; i < shapes.Count(); ++i)
-        shapes.Shape(i).recolorPending = false;
+        shapes.Shape(i).RefreshColored(); // every copy shows its shape's colour
     doc.MarkShapesUsed(1, 5);
-    EXPECT_FALSE(shapes.Shape(0).recolorPending);
-    EXPECT_FALSE(shapes.Shape(1).recolorPending);
-    EXPECT_TRUE(shapes.Shape(2).recolorPending);
+    EXPECT_FALSE(shapes.Shape(0).RecolorPending());
+    EXPECT_FALSE(shapes.Shape(1).RecolorPending());
+    EXPECT_TRUE(shapes.Shape(2).RecolorPending());
 
     doc.DeleteContents();
     EXPECT_EQ(doc.GlobCount() + doc.ColorChangeCount() + doc.SavedColorChanges().Count(), 0);

@@ -24,7 +24,7 @@ struct ModelFixture
         shapes.Adopt(std::move(list));
         shapes.SetCurrentIndex(0);
         for (int i = 0; i < shapes.Count(); ++i)
-            shapes.Shape(i).color = HsvColor{std::int16_t(100 * i), 200, std::uint8_t(50 + i)};
+            shapes.Shape(i).SetColorLater(HsvColor{std::int16_t(100 * i), 200, std::uint8_t(50 + i)});
     }
 
     MessageSink Sink()

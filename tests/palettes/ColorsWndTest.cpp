@@ -78,7 +78,7 @@ TEST_F(ColorsWndTest, DraggingInTheFieldClampsThenAppliesOnRelease)
     EXPECT_TRUE(drawing.changes.empty());
     SendMouse(*wnd, QEvent::MouseButtonRelease, {200, 80});
     ASSERT_EQ(drawing.changes.size(), 1u);
-    EXPECT_EQ(shapes.Current().color, (HsvColor{360, 0, 255}));
+    EXPECT_EQ(shapes.Current().Color(), (HsvColor{360, 0, 255}));
     EXPECT_EQ(palette.History().Count(), 2);
 
     SendMouse(*wnd, QEvent::MouseButtonPress, {140, 67});
@@ -130,7 +130,7 @@ TEST_F(ColorsWndTest, ValuesButtonAddsThenApplies)
     wnd->dialogs = env.dialogs;
     wnd->OnColorValues();
     EXPECT_EQ(palette.History().CurrentEntry(), (HsvColor{30, 255, 255}));
-    EXPECT_EQ(shapes.Current().color.hue, 30);
+    EXPECT_EQ(shapes.Current().Color().hue, 30);
     env.typedColor.reset();
     wnd->dialogs = env.dialogs;
     wnd->OnColorValues();

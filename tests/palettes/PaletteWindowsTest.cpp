@@ -110,7 +110,7 @@ TEST_F(PaletteWindowsTest, TheColourHistoryDecidesTheStartingColour)
     ASSERT_TRUE(PaletteFiles::WriteWholeFile(env.ProgramFile(PaletteFiles::kLastHistoryName),
                                              history.Serialize()));
     PaletteWindows palettes(shapes, nullptr, random, env.programFolder.path(), nullptr);
-    EXPECT_EQ(shapes.Current().color, (HsvColor{200, 100, 50}));
+    EXPECT_EQ(shapes.Current().Color(), (HsvColor{200, 100, 50}));
     EXPECT_EQ(palettes.Palette().current, (HsvColor{200, 100, 50}));
 }
 

@@ -71,13 +71,13 @@ TEST_F(ShapesWndTest, ClickBelowTheLastShapeSelectsTheLastDisplayed)
 TEST_F(ShapesWndTest, PressOnOneReleaseOnAnotherCopiesTheColour)
 {
     Fill();
-    shapes.Shape(0).color = kA;
+    shapes.Shape(0).SetColorLater(kA);
     auto wnd = Open(2, 3);
     SendMouse(*wnd, QEvent::MouseButtonPress, {10, 10});
     EXPECT_EQ(palette.current, kA);
     SendMouse(*wnd, QEvent::MouseButtonRelease, {44, 10});
     EXPECT_EQ(shapes.CurrentIndex(), 1);
-    EXPECT_EQ(shapes.Shape(1).color, kA);
+    EXPECT_EQ(shapes.Shape(1).Color(), kA);
     ASSERT_EQ(drawing.changes.size(), 1u);
     EXPECT_EQ(drawing.changes[0].shape, 1);
     EXPECT_EQ(palette.History().CurrentEntry(), kA);
@@ -131,18 +131,18 @@ TEST_F(ShapesWndTest, SavedStateLoadsBackAndBadFilesChangeNothing)
     FillTable(shapes, {"a_0", "a_1", "b_1", "c_1", "d_1", "e_1", "f_1", "g_1", "h_1", "i_1",
                        "j_1", "k_1"});
     auto wnd = Open(3, 3);
-    shapes.Shape(7).color = kA;
+    shapes.Shape(7).SetColorLater(kA);
     shapes.SetCurrentIndex(7);
     env.chosenFile = env.files.filePath("state.dss");
     wnd->dialogs = env.dialogs;
     wnd->OnSaveState();
     EXPECT_EQ(QFile(env.chosenFile).size(), 117);
 
-    shapes.Shape(7).color = HsvColor{};
+    shapes.Shape(7).SetColorLater(HsvColor{});
     shapes.SetCurrentIndex(0);
     wnd->OnLoadState();
     EXPECT_EQ(shapes.CurrentIndex(), 7);
-    EXPECT_EQ(shapes.Shape(7).color, kA);
+    EXPECT_EQ(shapes.Shape(7).Color(), kA);
     EXPECT_TRUE(drawing.changes.empty());
 
     QFile bad(env.files.filePath("bad.dss"));
@@ -157,13 +157,13 @@ TEST_F(ShapesWndTest, SavedStateLoadsBackAndBadFilesChangeNothing)
 TEST_F(ShapesWndTest, ShowsCurrentShapeFramedOnBlack)
 {
     Fill();
-    shapes.Shape(1).color = HsvColor{120, 255, 255};
+    shapes.Shape(1).SetColorLater(HsvColor{120, 255, 255});
     auto wnd = Open(3, 2);
     const QImage shot = wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 255, 255));   // frame of the current shape
     EXPECT_EQ(shot.pixel(34, 0), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(17 + 34, 17), qRgb(0, 255, 0)); // b_1 in its own colour
-    EXPECT_FALSE(shapes.Shape(1).recolorPending);
+    EXPECT_FALSE(shapes.Shape(1).RecolorPending());
 }
 
 TEST_F(ShapesWndTest, CloseBoxOnlyHidesAndMinimumSizeHolds)

@@ -28,13 +28,13 @@ protected:
 
 TEST_F(ShapeCommandsTest, DragFromOneShapeToAnotherCopiesTheColour)
 {
-    shapes.Shape(1).color = kA;
-    shapes.Shape(3).color = kB;
+    shapes.Shape(1).SetColorLater(kA);
+    shapes.Shape(3).SetColorLater(kB);
     ShapeCommands::SelectShape(palette, 0); // press on a_1
     const int pressed = shapes.CurrentIndex();
     ShapeCommands::SelectShape(palette, 1); // release on b_1
     ShapeCommands::FinishPress(palette, pressed);
-    EXPECT_EQ(shapes.Shape(3).color, kA);
+    EXPECT_EQ(shapes.Shape(3).Color(), kA);
     ASSERT_EQ(drawing.changes.size(), 1u);
     EXPECT_EQ(drawing.changes[0].shape, 3);
     EXPECT_EQ(drawing.changes[0].color, kA);
@@ -55,19 +55,19 @@ TEST_F(ShapeCommandsTest, SizeItemsFollowTheFamily)
     shapes.SetCurrentIndex(4); // c_0
     EXPECT_FALSE(ShapeCommands::FamilyHasSize(shapes, 1));
 
-    shapes.Shape(4).color = kB;
+    shapes.Shape(4).SetColorLater(kB);
     ShapeCommands::SelectSize(shapes, 2);
     EXPECT_EQ(shapes.CurrentIndex(), 5);
     EXPECT_TRUE(shapes.Shape(5).activeSize);
     EXPECT_FALSE(shapes.Shape(4).activeSize);
-    EXPECT_EQ(shapes.Shape(5).color, kB);
-    EXPECT_TRUE(shapes.Shape(5).recolorPending);
+    EXPECT_EQ(shapes.Shape(5).Color(), kB);
+    EXPECT_TRUE(shapes.Shape(5).RecolorPending());
 }
 
 TEST_F(ShapeCommandsTest, AllThisSizeSkipsFamiliesWithoutIt)
 {
     shapes.SelectShapeSize('c', 0);
-    shapes.Shape(1).color = kA;
+    shapes.Shape(1).SetColorLater(kA);
     ShapeCommands::SelectSize(shapes, 2);
     ShapeCommands::AllThisSize(shapes); // current a_2; b has no large, c goes to c_2
     EXPECT_TRUE(shapes.Shape(3).activeSize);
@@ -79,15 +79,15 @@ TEST_F(ShapeCommandsTest, AllThisSizeSkipsFamiliesWithoutIt)
 
 TEST_F(ShapeCommandsTest, AllThisColorLeavesCurrentShapeColoursWindowAndDrawingAlone)
 {
-    shapes.Current().color = kA;
+    shapes.Current().SetColorLater(kA);
     for (int i = 0; i < shapes.Count(); ++i)
-        shapes.Shape(i).recolorPending = false;
+        shapes.Shape(i).RefreshColored();
     const HsvColor shown = palette.current;
     ShapeCommands::AllThisColor(shapes);
-    EXPECT_EQ(shapes.Shape(3).color, kA);
-    EXPECT_TRUE(shapes.Shape(3).recolorPending);
-    EXPECT_FALSE(shapes.Current().recolorPending);
-    EXPECT_NE(shapes.Shape(0).color, kA); // not displayed
+    EXPECT_EQ(shapes.Shape(3).Color(), kA);
+    EXPECT_TRUE(shapes.Shape(3).RecolorPending());
+    EXPECT_FALSE(shapes.Current().RecolorPending());
+    EXPECT_NE(shapes.Shape(0).Color(), kA); // not displayed
     EXPECT_EQ(palette.current, shown);
     EXPECT_TRUE(drawing.changes.empty());
     EXPECT_EQ(palette.History().Count(), 1);
@@ -100,9 +100,9 @@ TEST_F(ShapeCommandsTest, HistoryColoursGoRoundInTurn)
     shapes.SetCurrentIndex(4); // third displayed shape (after setting c small)
     shapes.SelectShapeSize('c', 0);
     ShapeCommands::AllHistoryColors(palette);
-    EXPECT_EQ(shapes.Shape(1).color, palette.History().Entry(0));
-    EXPECT_EQ(shapes.Shape(3).color, kA);
-    EXPECT_EQ(shapes.Shape(4).color, palette.History().Entry(0));
+    EXPECT_EQ(shapes.Shape(1).Color(), palette.History().Entry(0));
+    EXPECT_EQ(shapes.Shape(3).Color(), kA);
+    EXPECT_EQ(shapes.Shape(4).Color(), palette.History().Entry(0));
     EXPECT_EQ(palette.History().CurrentIndex(), 0);
     EXPECT_EQ(palette.current, palette.History().Entry(0));
     EXPECT_EQ(palette.History().Count(), 2);
@@ -111,7 +111,7 @@ TEST_F(ShapeCommandsTest, HistoryColoursGoRoundInTurn)
 TEST_F(ShapeCommandsTest, RandomColoursApplyAndRecord)
 {
     ShapeCommands::RandomColor(palette, random);
-    EXPECT_EQ(palette.current, shapes.Current().color);
+    EXPECT_EQ(palette.current, shapes.Current().Color());
     EXPECT_EQ(palette.History().Count(), 2);
     EXPECT_EQ(drawing.changes.size(), 1u);
 
@@ -120,8 +120,8 @@ TEST_F(ShapeCommandsTest, RandomColoursApplyAndRecord)
     EXPECT_EQ(palette.current, palette.History().CurrentEntry());
 
     ShapeCommands::AllRandomColors(palette, random);
-    EXPECT_NE(shapes.Shape(3).color, shapes.Shape(1).color);
-    EXPECT_EQ(palette.History().CurrentEntry(), shapes.Current().color);
+    EXPECT_NE(shapes.Shape(3).Color(), shapes.Shape(1).Color());
+    EXPECT_EQ(palette.History().CurrentEntry(), shapes.Current().Color());
 }
 
 } // namespace

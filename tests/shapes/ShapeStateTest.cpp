@@ -59,24 +59,24 @@ TEST(ShapeState, RoundTripThroughATable)
     ShapeTable table;
     FillTable(table, {"a_0", "a_1", "a_2", "b_0", "b_1"});
     table.SelectShapeSize('a', 2);
-    table.Shape(2).color = HsvColor{77, 66, 55};
+    table.Shape(2).SetColorLater(HsvColor{77, 66, 55});
     table.SetCurrentIndex(2);
     const QByteArray bytes = ShapeState::Capture(table).Serialize();
 
     ShapeTable other;
     FillTable(other, {"a_0", "a_1", "a_2", "b_0", "b_1"});
     for (int i = 0; i < other.Count(); ++i)
-        other.Shape(i).recolorPending = false;
+        other.Shape(i).RefreshColored();
     const auto state = ShapeState::Parse(bytes, other.Count());
     ASSERT_TRUE(state);
     state->ApplyTo(other);
     EXPECT_EQ(other.CurrentIndex(), 2);
     for (int i = 0; i < other.Count(); ++i) {
         EXPECT_EQ(other.Shape(i).activeSize, table.Shape(i).activeSize) << i;
-        EXPECT_EQ(other.Shape(i).color, table.Shape(i).color) << i;
+        EXPECT_EQ(other.Shape(i).Color(), table.Shape(i).Color()) << i;
     }
-    EXPECT_TRUE(other.Shape(2).recolorPending);
-    EXPECT_FALSE(other.Shape(1).recolorPending);
+    EXPECT_TRUE(other.Shape(2).RecolorPending());
+    EXPECT_FALSE(other.Shape(1).RecolorPending());
 }
 
 } // namespace

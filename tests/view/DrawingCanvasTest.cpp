@@ -33,7 +33,7 @@ TEST(DrawingCanvas, IncrementalPaintMatchesAFullReplayAndReportsGlobRects)
     EXPECT_EQ(first.globRects[0], QRect(9, 9, 4, 4)); // 3 x 3 shape, one pixel wider and higher
     EXPECT_FALSE(first.copyAllAtEnd);
     f.shapes.SetCurrentIndex(1);
-    f.shapes.Current().color = HsvColor{120, 255, 255};
+    f.shapes.Current().SetColorLater(HsvColor{120, 255, 255});
     f.session->strokes.Release();
     f.session->strokes.Press({30, 10}, {});
     f.session->strokes.Move({40, 12}, {});
@@ -54,7 +54,7 @@ TEST(DrawingCanvas, PaintingLeavesTheShapesAsTheyWere)
 {
     SessionFixture f;
     const auto useColour = [&f](HsvColor c) {
-        f.shapes.Current().color = c;
+        f.shapes.Current().SetColorLater(c);
         f.shapes.Current().Recolor(c.hue, c.saturation, c.value);
     };
     useColour({120, 255, 255});
@@ -65,12 +65,12 @@ TEST(DrawingCanvas, PaintingLeavesTheShapesAsTheyWere)
     f.Stroke({{30, 10}, {40, 10}});
     useColour({60, 255, 255}); // the palette moved on; no glob has this colour yet
     const QImage own = f.shapes.Shape(0).Colored();
-    const HsvColor colour = f.shapes.Shape(0).color;
+    const HsvColor colour = f.shapes.Shape(0).Color();
     f.Canvas().Regenerate();
     f.Canvas().Paint({});
     const QImage all = f.Canvas().RenderAll();
     EXPECT_EQ(f.shapes.Shape(0).Colored(), own);
-    EXPECT_EQ(f.shapes.Shape(0).color, colour);
+    EXPECT_EQ(f.shapes.Shape(0).Color(), colour);
     EXPECT_EQ(all.pixel(10, 10), qRgb(0, 255, 0));
     EXPECT_EQ(all.pixel(40, 10), qRgb(0, 0, 255));
     EXPECT_EQ(f.Canvas().DrawingImage(), all);

@@ -170,8 +170,8 @@ TEST(DrawingHistory, ColorAppliedAfterClearLeavesTheUndoneDrawingAlone)
 {
     SessionFixture f;
     f.shapes.Current().Recolor(0, 255, 191);
-    f.shapes.Current().color = HsvColor{0, 255, 191};
-    f.session->ApplyCurrentColor(f.shapes.Current().color);
+    f.shapes.Current().SetColorLater(HsvColor{0, 255, 191});
+    f.session->ApplyCurrentColor(f.shapes.Current().Color());
     Strokes(f, 2);
     const QImage before = f.Canvas().DrawingImage();
     ASSERT_GT(Count(before, qRgb(191, 0, 0)), 0);

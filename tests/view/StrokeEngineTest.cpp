@@ -120,7 +120,7 @@ TEST(StrokeEngine, DriftRecordsColorChangesAndRecolorsTheShape)
     SessionFixture f;
     f.autoChange.Channel(AutoChannel::Hue).mode = AutoUp;
     f.autoChange.Channel(AutoChannel::Hue).speed = 10;
-    f.autoChange.StartAutoChange(AutoChannel::Hue, f.shapes.Current().color, f.random);
+    f.autoChange.StartAutoChange(AutoChannel::Hue, f.shapes.Current().Color(), f.random);
     f.session->strokes.Press({10, 10}, {});
     for (int i = 1; i <= 11; ++i)
         f.session->strokes.Move({10 + i, 10}, {});
@@ -131,7 +131,7 @@ TEST(StrokeEngine, DriftRecordsColorChangesAndRecolorsTheShape)
     EXPECT_EQ(f.doc.ColorChangeCount(), 3);
     EXPECT_EQ(f.doc.GetColorChange(1)->globIndex, 5);
     EXPECT_EQ(f.doc.GetColorChange(2)->globIndex, 11);
-    EXPECT_EQ(f.shapes.Current().color.hue, 10);
+    EXPECT_EQ(f.shapes.Current().Color().hue, 10);
 }
 
 TEST(StrokeEngine, ChangingShapeBetweenStrokesRecordsItsColor)
@@ -139,7 +139,7 @@ TEST(StrokeEngine, ChangingShapeBetweenStrokesRecordsItsColor)
     SessionFixture f;
     f.Stroke({{10, 10}, {11, 10}});
     f.shapes.SetCurrentIndex(1);
-    f.shapes.Current().color = HsvColor{120, 255, 255};
+    f.shapes.Current().SetColorLater(HsvColor{120, 255, 255});
     f.Stroke({{20, 10}});
     ASSERT_EQ(f.doc.ColorChangeCount(), 2);
     EXPECT_EQ(f.doc.GetColorChange(1)->globIndex, 2);

@@ -119,7 +119,7 @@ void CDaubrixApp::ReadSettings()
     m_settingsRead = true;
     ModesFromSettings(m_settings, m_modes, m_drift);
     for (AutoChannel channel : {AutoChannel::Hue, AutoChannel::Saturation, AutoChannel::Value})
-        m_drift.StartAutoChange(channel, m_shapes.Current().color, m_random);
+        m_drift.StartAutoChange(channel, m_shapes.Current().Color(), m_random);
 }
 
 void CDaubrixApp::CreateFrame()

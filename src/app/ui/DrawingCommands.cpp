@@ -139,7 +139,7 @@ void DrawingCommands::RegisterHandlers()
         commands.SetHandler(
             id,
             [this, channel] {
-                CAutoChangeDlg::RunCommand(channel, CtrlHeld(), m_tools.autoChange, m_tools.shapes.Current().color,
+                CAutoChangeDlg::RunCommand(channel, CtrlHeld(), m_tools.autoChange, m_tools.shapes.Current().Color(),
                                            m_tools.random, &m_frame);
             },
             [this, channel](QAction& a) {
@@ -321,7 +321,7 @@ void DrawingCommands::ApplyColor(int, const HsvColor& color)
 
 HsvColor DrawingCommands::ColorsWindowColor() const
 {
-    return m_palette ? m_palette->current : m_tools.shapes.Current().color;
+    return m_palette ? m_palette->current : m_tools.shapes.Current().Color();
 }
 
 void DrawingCommands::SetColorsWindowColor(const HsvColor& color)

@@ -93,10 +93,7 @@ void CShapesWnd::paintEvent(QPaintEvent*)
         if (!m_grid.RowDrawn(row))
             break;
         CShape& shape = Shapes().Shape(shown[size_t(n)]);
-        if (shape.recolorPending && shape.IsPrepared()) {
-            shape.Recolor(shape.color.hue, shape.color.saturation, shape.color.value);
-            shape.recolorPending = false;
-        }
+        shape.RefreshColored();
         const int x = m_grid.CentreX(n), y = m_grid.CentreY(n);
         if (shown[size_t(n)] == Shapes().CurrentIndex()) {
             p.setPen(Qt::white);
