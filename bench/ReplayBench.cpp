@@ -136,25 +136,25 @@ void BM_PointerMovePolar50Jitter8(benchmark::State& state)
     doc.NewDrawing(1024, 768);
     DrawingSession session(doc, DrawingTools{shapes, modes, drift, random, nullptr});
     session.InitialUpdate();
-    session.canvas.Paint({});
-    session.strokes.Press({600, 300}, {});
-    session.canvas.Paint({});
+    session.Canvas().Paint({});
+    session.Strokes().Press({600, 300}, {});
+    session.Canvas().Paint({});
     int step = 0;
     for (auto _ : state) {
         const int x = 600 + (step % 200) - 100, y = 300 + (step / 200 % 100);
         ++step;
-        session.strokes.Move({x, y}, {});
-        benchmark::DoNotOptimize(session.canvas.Paint({}));
+        session.Strokes().Move({x, y}, {});
+        benchmark::DoNotOptimize(session.Canvas().Paint({}));
         state.PauseTiming();
         if (doc.GlobCount() > 400000) { // keep the list from growing without end
-            session.strokes.Release();
+            session.Strokes().Release();
             doc.TruncateGlobs(0);
-            session.canvas.SetHistoryPosition(0);
-            session.strokes.Press({600, 300}, {});
+            session.Canvas().SetHistoryPosition(0);
+            session.Strokes().Press({600, 300}, {});
         }
         state.ResumeTiming();
     }
-    session.strokes.Release();
+    session.Strokes().Release();
 }
 BENCHMARK(BM_PointerMovePolar50Jitter8)->Unit(benchmark::kMicrosecond);
 

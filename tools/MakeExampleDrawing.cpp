@@ -13,10 +13,10 @@ namespace {
 
 void Stroke(DrawingSession& session, QPoint from, QPoint step, int moves)
 {
-    session.strokes.Press(from, {});
+    session.Strokes().Press(from, {});
     for (int i = 1; i <= moves; ++i)
-        session.strokes.Move(from + step * i, {});
-    session.strokes.Release();
+        session.Strokes().Move(from + step * i, {});
+    session.Strokes().Release();
 }
 
 void Draw(HeadlessDrawing& d)
@@ -32,7 +32,7 @@ void Draw(HeadlessDrawing& d)
     drift.StartAutoChange(AutoChannel::Hue, shapes.Current().Color(), d.Random());
     modes.symmetry.polarCount = 8;
     for (int r = 0; r < 6; ++r)
-        Stroke(session, session.centre + QPoint(10 + 22 * r, 0), QPoint(2, 3), 25);
+        Stroke(session, session.Centre() + QPoint(10 + 22 * r, 0), QPoint(2, 3), 25);
     modes.symmetry.polar = false;
     modes.symmetry.mirrorBoth = true;
     modes.jitter = false;

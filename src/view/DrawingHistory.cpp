@@ -4,7 +4,7 @@
 
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
-#include "view/DrawingSession.h"
+#include "view/DrawingState.h"
 #include "view/PaletteLink.h"
 #include "view/StatusSink.h"
 #include "view/UndoState.h"
@@ -123,7 +123,7 @@ void DrawingHistory::UndoDrawingStep()
 {
     DrawingCanvas& canvas = m_s.canvas;
     const int a = canvas.HistoryPosition();
-    redoTarget = a;
+    m_redoTarget = a;
     canvas.SetHistoryPosition(m_s.doc.SectionStart(a));
     m_s.slider.SetPosition(canvas.HistoryPosition());
     m_s.slider.Repaint();
@@ -135,7 +135,7 @@ void DrawingHistory::UndoDrawingStep()
 void DrawingHistory::RedoDrawingStep()
 {
     DrawingCanvas& canvas = m_s.canvas;
-    canvas.AdvanceTo(redoTarget);
+    canvas.AdvanceTo(m_redoTarget);
     m_s.slider.SetPosition(canvas.HistoryPosition());
     m_s.slider.Repaint();
     canvas.RedrawAtHistoryPosition();
@@ -147,12 +147,12 @@ void DrawingHistory::UndoClearStep()
 {
     m_s.pendingClear = false;
     m_s.doc.SwapColorChanges();
-    m_s.slider.SetRange(saved.minimum, saved.maximum);
-    m_s.slider.SetPosition(saved.position);
+    m_s.slider.SetRange(m_saved.minimum, m_saved.maximum);
+    m_s.slider.SetPosition(m_saved.position);
     Sections& sec = m_s.doc.CurrentSections();
-    sec.count = saved.sectionCount;
-    sec.base = saved.sectionBase;
-    m_s.canvas.SetHistoryPosition(redoTarget);
+    sec.count = m_saved.sectionCount;
+    sec.base = m_saved.sectionBase;
+    m_s.canvas.SetHistoryPosition(m_redoTarget);
     m_s.slider.ClearTicks();
     AddBoundaryTicks(false);
     m_s.slider.Repaint();
@@ -184,8 +184,8 @@ void DrawingHistory::Clear()
 {
     m_s.doc.SnapshotColorChanges();
     const Sections& sec = m_s.doc.CurrentSections();
-    saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
-    redoTarget = m_s.canvas.HistoryPosition();
+    m_saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
+    m_redoTarget = m_s.canvas.HistoryPosition();
     RedoClearStep(); // pending clear, empty slider and sections, undo state "Clear"
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-class DrawingSession;
+struct DrawingState;
 
 // The slider state that Clear (and later Cut and Paste) put aside for their undo.
 struct SavedSliderState
@@ -16,7 +16,7 @@ struct SavedSliderState
 class DrawingHistory
 {
 public:
-    explicit DrawingHistory(DrawingSession& session) : m_s(session) {}
+    explicit DrawingHistory(DrawingState& state) : m_s(state) {}
 
     void AddSectionBoundary(int n);
     void TruncateHistory();
@@ -34,9 +34,6 @@ public:
     void PreviousSection();
     void NextSection();
 
-    int redoTarget = 0;
-    SavedSliderState saved;
-
 private:
     void ForgetDrawingUndo();
     void SetSliderToSections(int maximum);
@@ -46,5 +43,7 @@ private:
     void UndoClearStep();
     void RedoClearStep();
 
-    DrawingSession& m_s;
+    DrawingState& m_s;
+    int m_redoTarget = 0;
+    SavedSliderState m_saved;
 };

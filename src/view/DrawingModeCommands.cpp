@@ -126,11 +126,8 @@ ModeEffects MoveCenterCommand(DrawingModes& modes, OneShotModes& oneShot)
 
 ModeEffects MoveCenterPress(DrawingSession& session, QPoint p)
 {
-    session.previousCentre = session.centre;
-    session.centre = p;
-    session.doc.SetUndoState(UndoMoveCenter);
-    session.strokes.SetNoSection();
-    return RestoreLines(session.tools.modes);
+    session.MoveCentre(p);
+    return RestoreLines(session.Tools().modes);
 }
 
 ModeEffects CancelOneShotMode(DrawingModes& modes, OneShotModes& oneShot)
@@ -144,7 +141,7 @@ ModeEffects CancelOneShotMode(DrawingModes& modes, OneShotModes& oneShot)
 
 ModeEffects ResetCenterCommand(DrawingSession& session)
 {
-    const ModeEffects effects = BandFollowsSymmetry(session.tools.modes);
+    const ModeEffects effects = BandFollowsSymmetry(session.Tools().modes);
     session.ResetCenter();
     return effects;
 }

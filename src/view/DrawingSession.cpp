@@ -5,33 +5,42 @@
 #include "view/Symmetry.h"
 #include "view/UndoState.h"
 
-DrawingSession::DrawingSession(CDaubrixDoc& doc_, const DrawingTools& tools_)
-    : doc(doc_), tools(tools_), canvas(doc_, tools_.shapes), history(*this), strokes(*this)
+DrawingSession::DrawingSession(CDaubrixDoc& doc, const DrawingTools& tools)
+    : m_state(doc, tools), m_history(m_state), m_strokes(m_state, m_history)
 {
-    doc.SetHistoryPositionSource([this] { return canvas.HistoryPosition(); });
+    doc.SetHistoryPositionSource([this] { return m_state.canvas.HistoryPosition(); });
 }
 
 DrawingSession::~DrawingSession()
 {
-    doc.SetHistoryPositionSource({});
+    m_state.doc.SetHistoryPositionSource({});
 }
 
 void DrawingSession::InitialUpdate()
 {
     ResetCenter();
-    canvas.InitialUpdate();
+    m_state.canvas.InitialUpdate();
 }
 
 void DrawingSession::ResetCenter()
 {
-    centre = ResetCentre(doc.DrawingWidth(), doc.DrawingHeight());
+    m_state.centre = ResetCentre(m_state.doc.DrawingWidth(), m_state.doc.DrawingHeight());
+}
+
+void DrawingSession::MoveCentre(QPoint p)
+{
+    m_state.previousCentre = m_state.centre;
+    m_state.centre = p;
+    m_state.doc.SetUndoState(UndoMoveCenter);
+    m_strokes.SetNoSection();
 }
 
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)
 {
-    doc.SetColorChange(-1, color);
+    m_state.doc.SetColorChange(-1, color);
     // While a Clear can be undone the undo image is the picture Undo brings back: the new
     // colour starts after the clear and must not reach it.
-    if (canvas.HistoryPosition() < canvas.UndoBase() && doc.UndoState() != UndoClear)
-        canvas.RebuildUndoImage(status);
+    DrawingCanvas& canvas = m_state.canvas;
+    if (canvas.HistoryPosition() < canvas.UndoBase() && m_state.doc.UndoState() != UndoClear)
+        canvas.RebuildUndoImage(m_state.status);
 }

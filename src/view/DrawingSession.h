@@ -4,10 +4,8 @@
 
 #include <QPoint>
 
-#include "view/DrawingCanvas.h"
 #include "view/DrawingHistory.h"
-#include "view/DrawingTools.h"
-#include "view/HistorySlider.h"
+#include "view/DrawingState.h"
 #include "view/StrokeEngine.h"
 
 class CDaubrixDoc;
@@ -28,26 +26,33 @@ public:
     // Once, after the drawing is loaded or created: reset centre, show every glob.
     void InitialUpdate();
     void ResetCenter();
+    // Move Center's click: the centre moves there, Undo can take it back, and the click's
+    // own release starts no section.
+    void MoveCentre(QPoint p);
     // The Colors window's colour becomes the drawing's colour from the history position on.
     void ApplyCurrentColor(const HsvColor& color);
 
-    // The whole window needs repainting (set by the owner; may be empty in tests).
-    void Invalidate() const
-    {
-        if (invalidate)
-            invalidate();
-    }
+    // Who repaints the window and shows the wait cursor (the window, once it exists).
+    void SetInvalidate(std::function<void()> invalidate) { m_state.invalidate = std::move(invalidate); }
+    void SetStatusSink(StatusSink* status) { m_state.status = status; }
+    StatusSink* Status() const { return m_state.status; }
 
-    CDaubrixDoc& doc;
-    DrawingTools tools;
-    DrawingCanvas canvas;
-    HistorySlider slider;
-    QPoint centre;
-    QPoint previousCentre;
-    bool pendingClear = false;
-    std::function<void()> invalidate;
-    StatusSink* status = nullptr; // wait cursor and progress; none in tools and tests
+    CDaubrixDoc& Doc() { return m_state.doc; }
+    const CDaubrixDoc& Doc() const { return m_state.doc; }
+    const DrawingTools& Tools() const { return m_state.tools; }
+    DrawingCanvas& Canvas() { return m_state.canvas; }
+    const DrawingCanvas& Canvas() const { return m_state.canvas; }
+    HistorySlider& Slider() { return m_state.slider; }
+    QPoint Centre() const { return m_state.centre; }
+    bool ClearPending() const { return m_state.pendingClear; }
 
-    DrawingHistory history;
-    StrokeEngine strokes;
+    DrawingHistory& History() { return m_history; }
+    const DrawingHistory& History() const { return m_history; }
+    StrokeEngine& Strokes() { return m_strokes; }
+    const StrokeEngine& Strokes() const { return m_strokes; }
+
+private:
+    DrawingState m_state;
+    DrawingHistory m_history;
+    StrokeEngine m_strokes;
 };

@@ -6,9 +6,10 @@
 #include "color/RandomGenerator.h"
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
+#include "view/DrawingHistory.h"
 #include "view/DrawingModes.h"
+#include "view/DrawingState.h"
 #include "view/OneShotModes.h"
-#include "view/DrawingSession.h"
 #include "view/PaletteLink.h"
 #include "view/UndoState.h"
 
@@ -35,9 +36,9 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
         return false;
     }
     if (m_s.pendingClear)
-        m_s.history.FinishPendingClear();
+        m_history.FinishPendingClear();
     canvas.CopyToUndoImage();
-    m_s.history.TruncateHistory();
+    m_history.TruncateHistory();
     RecordPressColors();
 
     bool capture = false;
@@ -94,7 +95,7 @@ bool StrokeEngine::Release()
     if (m_noSection)
         m_noSection = false;
     else
-        m_s.history.AddSectionBoundary(m_s.doc.GlobCount());
+        m_history.AddSectionBoundary(m_s.doc.GlobCount());
     return endedOneShot;
 }
 

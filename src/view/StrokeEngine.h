@@ -7,7 +7,8 @@
 
 #include "color/AutoChange.h"
 
-class DrawingSession;
+class DrawingHistory;
+struct DrawingState;
 
 struct PointerModifiers
 {
@@ -20,7 +21,7 @@ struct PointerModifiers
 class StrokeEngine
 {
 public:
-    explicit StrokeEngine(DrawingSession& session) : m_s(session) {}
+    StrokeEngine(DrawingState& state, DrawingHistory& history) : m_s(state), m_history(history) {}
 
     // Returns true when the window should capture the mouse for a free stroke.
     bool Press(QPoint p, PointerModifiers mods);
@@ -56,7 +57,8 @@ private:
     bool Skipped(bool moving);
     void LayRow(QPoint from, QPoint to);
 
-    DrawingSession& m_s;
+    DrawingState& m_s;
+    DrawingHistory& m_history;
     bool m_stroke = false;
     bool m_noSection = false;
     int m_skipCounter = 0;

@@ -49,12 +49,12 @@ QString MakeDrawing(const QTemporaryDir& dir, QImage* rendered = nullptr)
     AutoChangeState drift;
     DrawingSession session(d.Doc(), DrawingTools{d.Shapes(), modes, drift, d.Random(), nullptr});
     session.InitialUpdate();
-    session.strokes.Press({10, 10}, {});
-    session.strokes.Move({30, 10}, {});
-    session.strokes.Release();
+    session.Strokes().Press({10, 10}, {});
+    session.Strokes().Move({30, 10}, {});
+    session.Strokes().Release();
     d.Shapes().Current().SetColorLater(HsvColor{200, 255, 255});
-    session.strokes.Press({50, 50}, {});
-    session.strokes.Release();
+    session.Strokes().Press({50, 50}, {});
+    session.Strokes().Release();
     const QString path = dir.filePath(QStringLiteral("small.dbr"));
     EXPECT_TRUE(d.Save(path, message));
     if (rendered)

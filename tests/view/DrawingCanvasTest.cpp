@@ -27,18 +27,18 @@ TEST(DrawingCanvas, EmptyDrawingShowsTheBackgroundColour)
 TEST(DrawingCanvas, IncrementalPaintMatchesAFullReplayAndReportsGlobRects)
 {
     SessionFixture f;
-    f.session->strokes.Press({10, 10}, {});
+    f.session->Strokes().Press({10, 10}, {});
     const PaintReport first = f.Canvas().Paint({});
     ASSERT_EQ(first.globRects.size(), 1u);
     EXPECT_EQ(first.globRects[0], QRect(9, 9, 4, 4)); // 3 x 3 shape, one pixel wider and higher
     EXPECT_FALSE(first.copyAllAtEnd);
     f.shapes.SetCurrentIndex(1);
     f.shapes.Current().SetColorLater(HsvColor{120, 255, 255});
-    f.session->strokes.Release();
-    f.session->strokes.Press({30, 10}, {});
-    f.session->strokes.Move({40, 12}, {});
+    f.session->Strokes().Release();
+    f.session->Strokes().Press({30, 10}, {});
+    f.session->Strokes().Move({40, 12}, {});
     f.Canvas().Paint({});
-    f.session->strokes.Release();
+    f.session->Strokes().Release();
     EXPECT_EQ(f.Canvas().DrawingImage().pixel(10, 10), qRgb(255, 0, 0));
     EXPECT_EQ(f.Canvas().DrawingImage().pixel(40, 12), qRgb(0, 255, 0));
     EXPECT_EQ(f.Canvas().RenderAll(), f.Canvas().DrawingImage());
@@ -75,9 +75,9 @@ TEST(DrawingCanvas, PaintingLeavesTheShapesAsTheyWere)
     EXPECT_EQ(all.pixel(40, 10), qRgb(0, 0, 255));
     EXPECT_EQ(f.Canvas().DrawingImage(), all);
 
-    f.session->history.ReleaseSlider(2); // back to the first stroke, then forward again
+    f.session->History().ReleaseSlider(2); // back to the first stroke, then forward again
     f.Canvas().Paint({});
-    f.session->history.ReleaseSlider(4);
+    f.session->History().ReleaseSlider(4);
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().DrawingImage(), all);
 }

@@ -11,10 +11,10 @@ void Strokes(SessionFixture& f, int count, int globsEach = 2)
 {
     for (int s = 0; s < count; ++s) {
         const int y = 5 + 7 * (s % 12);
-        f.session->strokes.Press({10, y}, {});
+        f.session->Strokes().Press({10, y}, {});
         for (int g = 1; g < globsEach; ++g)
-            f.session->strokes.Move({10 + 4 * g, y}, {});
-        f.session->strokes.Release();
+            f.session->Strokes().Move({10 + 4 * g, y}, {});
+        f.session->Strokes().Release();
         f.Canvas().Paint({});
     }
 }
@@ -37,9 +37,9 @@ TEST(DrawingHistory, ElevenStrokesKeepTenBoundaries)
     EXPECT_EQ(sec.base, 2); // the first stroke's end
     EXPECT_EQ(sec.boundaries[0], 4);
     EXPECT_EQ(sec.boundaries[9], 22);
-    EXPECT_EQ(f.session->slider.Minimum(), 2);
-    EXPECT_EQ(f.session->slider.Maximum(), 22);
-    EXPECT_EQ(f.session->slider.Ticks().size(), 9u); // every boundary but the largest
+    EXPECT_EQ(f.session->Slider().Minimum(), 2);
+    EXPECT_EQ(f.session->Slider().Maximum(), 22);
+    EXPECT_EQ(f.session->Slider().Ticks().size(), 9u); // every boundary but the largest
 }
 
 TEST(DrawingHistory, UndoStepsBackOneStrokeAndRedoReturns)
@@ -47,13 +47,13 @@ TEST(DrawingHistory, UndoStepsBackOneStrokeAndRedoReturns)
     SessionFixture f;
     Strokes(f, 2);
     const QImage twoStrokes = f.Canvas().DrawingImage();
-    f.session->history.Undo();
+    f.session->History().Undo();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 2);
     EXPECT_EQ(f.doc.UndoState(), RedoDrawing);
     EXPECT_EQ(UndoLabel(f.doc.UndoState()), QStringLiteral("&Redo Drawing\tCtrl+Z"));
     EXPECT_NE(f.Canvas().DrawingImage(), twoStrokes);
-    f.session->history.Undo();
+    f.session->History().Undo();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     EXPECT_EQ(f.Canvas().DrawingImage(), twoStrokes);
@@ -64,8 +64,8 @@ TEST(DrawingHistory, MovingTheSliderDisablesUndoOfDrawing)
 {
     SessionFixture f;
     Strokes(f, 2);
-    f.session->history.SnapWhileDragging(3);
-    EXPECT_FALSE(f.session->history.CanUndo());
+    f.session->History().SnapWhileDragging(3);
+    EXPECT_FALSE(f.session->History().CanUndo());
 }
 
 TEST(DrawingHistory, ClearThenUndoRestoresEverything)
@@ -73,24 +73,24 @@ TEST(DrawingHistory, ClearThenUndoRestoresEverything)
     SessionFixture f;
     Strokes(f, 3);
     const QImage before = f.Canvas().DrawingImage();
-    const auto ticks = f.session->slider.Ticks();
-    f.session->history.Clear();
+    const auto ticks = f.session->Slider().Ticks();
+    f.session->History().Clear();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 0);
-    EXPECT_EQ(f.session->slider.Maximum(), 0);
+    EXPECT_EQ(f.session->Slider().Maximum(), 0);
     EXPECT_EQ(f.doc.GlobCount(), 6); // still there until the next stroke
     QImage blank(before.size(), QImage::Format_RGB32);
     blank.fill(Qt::black);
     EXPECT_EQ(f.Canvas().DrawingImage(), blank);
 
-    f.session->history.Undo();
+    f.session->History().Undo();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 6);
-    EXPECT_EQ(f.session->slider.Minimum(), 0);
-    EXPECT_EQ(f.session->slider.Maximum(), 6);
-    EXPECT_EQ(f.session->slider.Position(), 6);
+    EXPECT_EQ(f.session->Slider().Minimum(), 0);
+    EXPECT_EQ(f.session->Slider().Maximum(), 6);
+    EXPECT_EQ(f.session->Slider().Position(), 6);
     EXPECT_EQ(f.doc.CurrentSections().count, 3);
-    EXPECT_EQ(f.session->slider.Ticks().size(), ticks.size() + 1); // undo ticks every boundary
+    EXPECT_EQ(f.session->Slider().Ticks().size(), ticks.size() + 1); // undo ticks every boundary
     EXPECT_EQ(f.Canvas().DrawingImage(), before);
 }
 
@@ -98,7 +98,7 @@ TEST(DrawingHistory, ClearThenAStrokeDeletesForGood)
 {
     SessionFixture f;
     Strokes(f, 3);
-    f.session->history.Clear();
+    f.session->History().Clear();
     Strokes(f, 1);
     EXPECT_EQ(f.doc.GlobCount(), 2);
     EXPECT_EQ(f.doc.CurrentSections().count, 1);
@@ -109,7 +109,7 @@ TEST(DrawingHistory, SliderBackThenDrawTruncates)
 {
     SessionFixture f;
     Strokes(f, 4); // boundaries 2 4 6 8
-    f.session->history.ReleaseSlider(f.session->history.SnapWhileDragging(4));
+    f.session->History().ReleaseSlider(f.session->History().SnapWhileDragging(4));
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     Strokes(f, 1);
@@ -127,41 +127,39 @@ TEST(DrawingHistory, SliderForwardPaintsOnTopAndSnaps)
     SessionFixture f;
     Strokes(f, 4);
     const QImage full = f.Canvas().DrawingImage();
-    f.session->history.PreviousSection();
+    f.session->History().PreviousSection();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 6);
-    f.session->history.PreviousSection();
+    f.session->History().PreviousSection();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
-    f.session->history.NextSection();
+    f.session->History().NextSection();
     f.Canvas().Paint({});
-    f.session->history.NextSection();
+    f.session->History().NextSection();
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 8);
     EXPECT_EQ(f.Canvas().DrawingImage(), full);
     // Up to 9 globs the thumb does not snap.
-    EXPECT_EQ(f.session->history.SnapWhileDragging(7), 7);
+    EXPECT_EQ(f.session->History().SnapWhileDragging(7), 7);
 }
 
 TEST(DrawingHistory, ThumbSnapsWithinFiveGlobsOfABoundary)
 {
     SessionFixture f;
     Strokes(f, 4, 3); // boundaries 3 6 9 12
-    EXPECT_EQ(f.session->history.SnapWhileDragging(8), 6); // |3 - 8| is not below 5
-    EXPECT_EQ(f.session->history.SnapWhileDragging(1), 3);
+    EXPECT_EQ(f.session->History().SnapWhileDragging(8), 6); // |3 - 8| is not below 5
+    EXPECT_EQ(f.session->History().SnapWhileDragging(1), 3);
 }
 
 TEST(DrawingHistory, MoveCenterUndoSwapsCentres)
 {
     SessionFixture f;
-    const QPoint reset = f.session->centre;
-    f.session->previousCentre = reset;
-    f.session->centre = QPoint(3, 4);
-    f.doc.SetUndoState(UndoMoveCenter);
-    f.session->history.Undo();
-    EXPECT_EQ(f.session->centre, reset);
-    f.session->history.Undo();
-    EXPECT_EQ(f.session->centre, QPoint(3, 4));
+    const QPoint reset = f.session->Centre();
+    f.session->MoveCentre(QPoint(3, 4));
+    f.session->History().Undo();
+    EXPECT_EQ(f.session->Centre(), reset);
+    f.session->History().Undo();
+    EXPECT_EQ(f.session->Centre(), QPoint(3, 4));
 }
 
 // A colour chosen while a Clear can be undone belongs to what comes after the clear: Undo
@@ -175,10 +173,10 @@ TEST(DrawingHistory, ColorAppliedAfterClearLeavesTheUndoneDrawingAlone)
     Strokes(f, 2);
     const QImage before = f.Canvas().DrawingImage();
     ASSERT_GT(Count(before, qRgb(191, 0, 0)), 0);
-    f.session->history.Clear();
+    f.session->History().Clear();
     f.Canvas().Paint({});
     f.session->ApplyCurrentColor(HsvColor{120, 255, 191});
-    f.session->history.Undo();
+    f.session->History().Undo();
     f.Canvas().Paint({});
     EXPECT_EQ(Count(f.Canvas().DrawingImage(), qRgb(0, 191, 0)), 0);
     EXPECT_EQ(f.Canvas().DrawingImage(), before);
@@ -197,11 +195,11 @@ TEST(DrawingHistory, UndoAfterMovesBelowTheUndoBaseShowsTheGlobsBelowThePosition
         SCOPED_TRACE("section buttons end the undo of a stroke");
         SessionFixture f;
         Strokes(f, 3);
-        f.session->history.PreviousSection();
+        f.session->History().PreviousSection();
         f.Canvas().Paint({});
-        EXPECT_FALSE(f.session->history.CanUndo());
-        f.session->history.NextSection();
-        EXPECT_FALSE(f.session->history.CanUndo());
+        EXPECT_FALSE(f.session->History().CanUndo());
+        f.session->History().NextSection();
+        EXPECT_FALSE(f.session->History().CanUndo());
     }
     {
         SCOPED_TRACE("a Lines Ctrl+click draws nothing, then Undo");
@@ -210,15 +208,15 @@ TEST(DrawingHistory, UndoAfterMovesBelowTheUndoBaseShowsTheGlobsBelowThePosition
         Strokes(f, 1);
         f.modes.lines = true;
         for (QPoint p : {QPoint(20, 60), QPoint(60, 60)}) {
-            f.session->strokes.Press(p, {});
-            f.session->strokes.Release();
+            f.session->Strokes().Press(p, {});
+            f.session->Strokes().Release();
             f.Canvas().Paint({});
         }
-        f.session->strokes.Press({90, 20}, {false, true}); // moves the anchor only
-        f.session->strokes.Release();
+        f.session->Strokes().Press({90, 20}, {false, true}); // moves the anchor only
+        f.session->Strokes().Release();
         f.Canvas().Paint({});
         ASSERT_EQ(f.doc.UndoState(), UndoDrawing);
-        f.session->history.Undo();
+        f.session->History().Undo();
         f.Canvas().Paint({});
         ASSERT_LT(f.Canvas().HistoryPosition(), f.Canvas().UndoBase());
         const QImage shown = f.Canvas().DrawingImage();
@@ -237,11 +235,11 @@ TEST(DrawingHistory, TruncatingHiddenGlobsShowsTheWaitCursor)
     } status;
     SessionFixture f;
     Strokes(f, 2);
-    f.session->status = &status;
-    f.session->history.TruncateHistory(); // nothing hidden: nothing to wait for
+    f.session->SetStatusSink(&status);
+    f.session->History().TruncateHistory(); // nothing hidden: nothing to wait for
     EXPECT_TRUE(status.calls.empty());
-    f.session->history.ReleaseSlider(2);
-    f.session->history.TruncateHistory();
+    f.session->History().ReleaseSlider(2);
+    f.session->History().TruncateHistory();
     EXPECT_EQ(status.calls, std::vector<bool>({true, false}));
     EXPECT_EQ(f.doc.GlobCount(), 2);
 }

@@ -164,7 +164,7 @@ TEST(DrawingModeCommands, MoveCenterClickIsUndoableAndLeavesNoSection)
     f.Stroke({{10, 10}, {12, 10}});
     f.modes.lines = true;
     OneShotModes& oneShot = f.oneShot;
-    const QPoint oldCentre = f.session->centre;
+    const QPoint oldCentre = f.session->Centre();
 
     ModeEffects fx = MoveCenterCommand(f.modes, oneShot);
     EXPECT_TRUE(oneShot.moveCentre);
@@ -173,21 +173,20 @@ TEST(DrawingModeCommands, MoveCenterClickIsUndoableAndLeavesNoSection)
     EXPECT_TRUE(f.modes.savedLines);
 
     fx = MoveCenterPress(*f.session, {40, 30});
-    EXPECT_EQ(f.session->centre, QPoint(40, 30));
-    EXPECT_EQ(f.session->previousCentre, oldCentre);
+    EXPECT_EQ(f.session->Centre(), QPoint(40, 30));
     EXPECT_EQ(f.doc.UndoState(), UndoMoveCenter);
     EXPECT_TRUE(f.modes.lines);
     EXPECT_TRUE(fx.repaintRubberBand);
     const int sections = f.doc.CurrentSections().count;
-    EXPECT_TRUE(f.session->strokes.Release()); // the release ends the mode
+    EXPECT_TRUE(f.session->Strokes().Release()); // the release ends the mode
     EXPECT_EQ(f.doc.CurrentSections().count, sections);
     EXPECT_FALSE(oneShot.moveCentre);
     EXPECT_EQ(f.doc.GlobCount(), 2);
 
-    f.session->history.Undo();
-    EXPECT_EQ(f.session->centre, oldCentre);
-    f.session->history.Undo();
-    EXPECT_EQ(f.session->centre, QPoint(40, 30));
+    f.session->History().Undo();
+    EXPECT_EQ(f.session->Centre(), oldCentre);
+    f.session->History().Undo();
+    EXPECT_EQ(f.session->Centre(), QPoint(40, 30));
 }
 
 TEST(DrawingModeCommands, LeavingMoveCenterKeepsOrRestoresLines)
@@ -225,10 +224,10 @@ TEST(DrawingModeCommands, MoveCenterDuringSamplingKeepsTheLinesAlreadyPutAside)
 TEST(DrawingModeCommands, ResetCenterIsNotRecordedForUndo)
 {
     SessionFixture f;
-    f.session->centre = QPoint(5, 5);
+    f.session->MoveCentre(QPoint(5, 5));
     f.doc.SetUndoState(UndoDrawing);
     ResetCenterCommand(*f.session);
-    EXPECT_EQ(f.session->centre, ResetCentre(200, 100));
+    EXPECT_EQ(f.session->Centre(), ResetCentre(200, 100));
     EXPECT_EQ(f.doc.UndoState(), UndoDrawing);
 }
 
@@ -237,13 +236,13 @@ TEST(DrawingModeCommands, RubberBandAreaCoversEveryCopyAndVanishesWithLines)
     SessionFixture f;
     f.modes.lines = true;
     f.modes.symmetry.mirrorHorizontal = true;
-    f.session->centre = QPoint(100, 50);
-    f.session->strokes.LinesClick({20, 10}, false);
-    f.session->strokes.MoveRubberBand({30, 40});
+    f.session->MoveCentre(QPoint(100, 50));
+    f.session->Strokes().LinesClick({20, 10}, false);
+    f.session->Strokes().MoveRubberBand({30, 40});
     // The band 20,10-30,40 and its mirror 180,10-170,40.
-    EXPECT_EQ(RubberBandArea(f.session->strokes), QRect(QPoint(19, 9), QPoint(181, 41)));
+    EXPECT_EQ(RubberBandArea(f.session->Strokes()), QRect(QPoint(19, 9), QPoint(181, 41)));
     f.modes.lines = false;
-    EXPECT_TRUE(RubberBandArea(f.session->strokes).isNull());
+    EXPECT_TRUE(RubberBandArea(f.session->Strokes()).isNull());
 }
 
 } // namespace

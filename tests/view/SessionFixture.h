@@ -35,21 +35,21 @@ struct SessionFixture
         doc.NewDrawing(200, 100);
         session = std::make_unique<DrawingSession>(doc, DrawingTools{shapes, modes, autoChange, random, nullptr, &oneShot});
         session->InitialUpdate();
-        session->canvas.Paint({});
+        session->Canvas().Paint({});
     }
 
     // One free stroke through the points, as press, moves and release.
     void Stroke(std::initializer_list<QPoint> points)
     {
         auto it = points.begin();
-        session->strokes.Press(*it, {});
+        session->Strokes().Press(*it, {});
         for (++it; it != points.end(); ++it)
-            session->strokes.Move(*it, {});
-        session->strokes.Release();
-        session->canvas.Paint({});
+            session->Strokes().Move(*it, {});
+        session->Strokes().Release();
+        session->Canvas().Paint({});
     }
 
-    DrawingCanvas& Canvas() { return session->canvas; }
+    DrawingCanvas& Canvas() { return session->Canvas(); }
 
     ShapeTable shapes;
     DrawingModes modes;

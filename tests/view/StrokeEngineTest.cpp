@@ -17,10 +17,10 @@ TEST(StrokeEngine, SkippingPlacesEverySecondMoveButAlwaysThePress)
     SessionFixture f;
     f.modes.skipping = true;
     f.modes.skipValue = 1;
-    f.session->strokes.Press({10, 10}, {});
+    f.session->Strokes().Press({10, 10}, {});
     for (int i = 1; i <= 6; ++i)
-        f.session->strokes.Move({10 + i, 10}, {});
-    f.session->strokes.Release();
+        f.session->Strokes().Move({10 + i, 10}, {});
+    f.session->Strokes().Release();
     const std::vector<QPoint> expected{{10, 10}, {12, 10}, {14, 10}, {16, 10}};
     EXPECT_EQ(GlobPoints(f.doc), expected);
 }
@@ -32,7 +32,7 @@ TEST(StrokeEngine, JitterWalksWithinItsSpreadAndAddsGlobsByAmount)
         SessionFixture f;
         f.modes.jitter = true;
         f.modes.jitterAmount = amount;
-        const int added = f.session->strokes.PlaceGlobs(100, 50, false, -1);
+        const int added = f.session->Strokes().PlaceGlobs(100, 50, false, -1);
         EXPECT_EQ(added, globs) << "amount " << amount;
         const int spread = 3 * amount;
         QPoint last(100, 50);
@@ -51,7 +51,7 @@ TEST(StrokeEngine, JitterDrawsFourValuesPerGlobInOrder)
     f.modes.jitterAmount = 1;
     RandomGenerator mirror(7);
     const int r1 = mirror.Next(), r2 = mirror.Next(), r3 = mirror.Next(), r4 = mirror.Next();
-    f.session->strokes.PlaceGlobs(100, 50, false, -1);
+    f.session->Strokes().PlaceGlobs(100, 50, false, -1);
     EXPECT_EQ(GlobPoints(f.doc).front(), QPoint(100 + r1 % 3 - r2 % 3, 50 + r3 % 3 - r4 % 3));
 }
 
@@ -60,7 +60,7 @@ TEST(StrokeEngine, LinesRowsAreSpacedByDensity)
     SessionFixture f;
     f.modes.lines = true;
     f.modes.lineDensity = 4;
-    StrokeEngine& strokes = f.session->strokes;
+    StrokeEngine& strokes = f.session->Strokes();
     strokes.Press({50, 50}, {}); // sets the anchor, draws nothing
     strokes.Release();
     EXPECT_EQ(f.doc.GlobCount(), 0);
@@ -84,8 +84,8 @@ TEST(StrokeEngine, LinesDiagonalStepsAreTruncatedFloats)
     SessionFixture f;
     f.modes.lines = true;
     f.modes.lineDensity = 5; // 4.8 pixels a step
-    f.session->strokes.LinesClick({0, 0}, false);
-    f.session->strokes.LinesClick({10, -20}, false); // y-major, upwards
+    f.session->Strokes().LinesClick({0, 0}, false);
+    f.session->Strokes().LinesClick({10, -20}, false); // y-major, upwards
     const std::vector<QPoint> expected{{0, 0}, {2, -4}, {4, -9}, {7, -14}, {9, -19}};
     EXPECT_EQ(GlobPoints(f.doc), expected);
 }
@@ -98,8 +98,8 @@ TEST(StrokeEngine, LinesMinorStepMultipliesBeforeDividing)
     f.doc.NewDrawing(640, 600);
     f.modes.lines = true;
     f.modes.lineDensity = 5;
-    f.session->strokes.LinesClick({500, 500}, false);
-    f.session->strokes.LinesClick({223, 201}, false);
+    f.session->Strokes().LinesClick({500, 500}, false);
+    f.session->Strokes().LinesClick({223, 201}, false);
     const std::vector<QPoint> globs = GlobPoints(f.doc);
     ASSERT_GT(globs.size(), 47u);
     EXPECT_EQ(globs[47], QPoint(291, 274));
@@ -108,11 +108,11 @@ TEST(StrokeEngine, LinesMinorStepMultipliesBeforeDividing)
 TEST(StrokeEngine, PressFarOutsideIsIgnoredUnlessShiftIsHeld)
 {
     SessionFixture f;
-    EXPECT_FALSE(f.session->strokes.Press({-21, 10}, {}));
-    f.session->strokes.Release();
+    EXPECT_FALSE(f.session->Strokes().Press({-21, 10}, {}));
+    f.session->Strokes().Release();
     EXPECT_EQ(f.doc.GlobCount(), 0);
     EXPECT_EQ(f.doc.CurrentSections().count, 0);
-    EXPECT_TRUE(f.session->strokes.Press({-21, 10}, {true, false}));
+    EXPECT_TRUE(f.session->Strokes().Press({-21, 10}, {true, false}));
 }
 
 TEST(StrokeEngine, DriftRecordsColorChangesAndRecolorsTheShape)
@@ -121,10 +121,10 @@ TEST(StrokeEngine, DriftRecordsColorChangesAndRecolorsTheShape)
     f.autoChange.Channel(AutoChannel::Hue).mode = AutoUp;
     f.autoChange.Channel(AutoChannel::Hue).speed = 10;
     f.autoChange.StartAutoChange(AutoChannel::Hue, f.shapes.Current().Color(), f.random);
-    f.session->strokes.Press({10, 10}, {});
+    f.session->Strokes().Press({10, 10}, {});
     for (int i = 1; i <= 11; ++i)
-        f.session->strokes.Move({10 + i, 10}, {});
-    f.session->strokes.Release();
+        f.session->Strokes().Move({10 + i, 10}, {});
+    f.session->Strokes().Release();
     // Placements 6 and 12 fired. The change lands at the history position, which still
     // stands before the glob just placed, so that glob already shows the new colour, live
     // and when the drawing is replayed.

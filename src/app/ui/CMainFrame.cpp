@@ -386,8 +386,8 @@ void CMainFrame::OnDrawingInfo()
     if (CChildFrame* child = m_drawings->ActiveChild()) {
         if (auto* view = qobject_cast<CDaubrixView*>(child->widget())) {
             const DrawingSession& session = view->Session();
-            facts.clearPending = session.pendingClear;
-            facts.hiddenGlobs = qMax(0, facts.globCount - session.canvas.HistoryPosition());
+            facts.clearPending = session.ClearPending();
+            facts.hiddenGlobs = qMax(0, facts.globCount - session.Canvas().HistoryPosition());
         }
     }
     CDrawingInfoDlg dialog(facts, this);

@@ -104,15 +104,15 @@ void DrawingCommands::RegisterHandlers()
         Undo,
         [this] {
             if (CDaubrixView* v = ActiveView()) {
-                v->Session().history.Undo();
+                v->Session().History().Undo();
                 v->Refresh();
                 emit v->DrawingChanged();
             }
         },
         [this](QAction& a) {
             CDaubrixView* v = ActiveView();
-            a.setEnabled(v && v->Session().history.CanUndo());
-            a.setText(UndoLabel(v ? v->Session().doc.UndoState() : UndoNothing));
+            a.setEnabled(v && v->Session().History().CanUndo());
+            a.setText(UndoLabel(v ? v->Session().Doc().UndoState() : UndoNothing));
         });
     commands.SetHandler(
         Clear,
@@ -120,14 +120,14 @@ void DrawingCommands::RegisterHandlers()
             CDaubrixView* v = ActiveView();
             if (!v || !CConfirmDlg::Ask(CConfirmDlg::Question::ClearDrawing, &m_frame))
                 return;
-            v->Session().history.Clear();
+            v->Session().History().Clear();
             m_oneShot = OneShotModes{};
             v->Refresh();
             emit v->DrawingChanged();
         },
         [this](QAction& a) {
             CDaubrixView* v = ActiveView();
-            a.setEnabled(v && v->Session().history.CanClear());
+            a.setEnabled(v && v->Session().History().CanClear());
         });
     commands.SetHandler(Regenerate, [this] {
         if (CDaubrixView* v = ActiveView())
@@ -197,14 +197,14 @@ void DrawingCommands::ApplyEffects(const ModeEffects& effects)
 {
     if (effects.movePointerToCentre) {
         if (CDaubrixView* v = ActiveView())
-            QCursor::setPos(v->viewport()->mapToGlobal(v->ToWindow(v->Session().centre)));
+            QCursor::setPos(v->viewport()->mapToGlobal(v->ToWindow(v->Session().Centre())));
     }
     for (QMdiSubWindow* window : m_frame.Workspace()->subWindowList()) {
         auto* view = qobject_cast<CDaubrixView*>(window->widget());
         if (!view)
             continue;
         if (effects.clearLineAnchor)
-            view->Session().strokes.ClearAnchor();
+            view->Session().Strokes().ClearAnchor();
         if (effects.repaintRubberBand)
             view->viewport()->update();
     }
@@ -244,7 +244,7 @@ void DrawingCommands::RegisterBackgroundCommands()
         [this](QAction& a) {
             CDaubrixView* v = ActiveView();
             a.setEnabled(v != nullptr && !(m_lowColor && m_lowColor()));
-            a.setChecked(v && v->Session().doc.HasBackgroundImage());
+            a.setChecked(v && v->Session().Doc().HasBackgroundImage());
         });
     commands.SetHandler(
         RemoveBackground,
@@ -254,7 +254,7 @@ void DrawingCommands::RegisterBackgroundCommands()
         },
         [this](QAction& a) {
             CDaubrixView* v = ActiveView();
-            a.setEnabled(v && v->Session().doc.HasBackgroundImage());
+            a.setEnabled(v && v->Session().Doc().HasBackgroundImage());
         });
 }
 
@@ -281,19 +281,19 @@ void DrawingCommands::LoadBackgroundInto(CDaubrixView& view)
     m_backgroundSizing = int(sizing);
     DrawingSession& s = view.Session();
     PlacedBackground placed;
-    const ImageStatus made = MakeBackground(picture, s.canvas.Size(), sizing, placed);
+    const ImageStatus made = MakeBackground(picture, s.Canvas().Size(), sizing, placed);
     if (!made.ok) {
         // The drawing keeps the background it had.
         ShellMessageBox::Show(&m_frame, UserMessage(made.message, made.icon, made.title));
         return;
     }
-    s.canvas.SetBackground(placed.bitmap, placed.offset);
+    s.Canvas().SetBackground(placed.bitmap, placed.offset);
     BackgroundChanged(view, true);
 }
 
 void DrawingCommands::RemoveBackgroundFrom(CDaubrixView& view)
 {
-    view.Session().canvas.RemoveBackground();
+    view.Session().Canvas().RemoveBackground();
     BackgroundChanged(view, false);
 }
 
@@ -301,9 +301,9 @@ void DrawingCommands::RemoveBackgroundFrom(CDaubrixView& view)
 void DrawingCommands::BackgroundChanged(CDaubrixView& view, bool hasBackground)
 {
     DrawingSession& s = view.Session();
-    s.doc.SetBackgroundImage(hasBackground);
-    s.canvas.RebuildUndoImage(&m_frame);
-    s.canvas.RegenerateFromUndo();
+    s.Doc().SetBackgroundImage(hasBackground);
+    s.Canvas().RebuildUndoImage(&m_frame);
+    s.Canvas().RegenerateFromUndo();
     view.Refresh();
     emit view.DrawingChanged();
 }

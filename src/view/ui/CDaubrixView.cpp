@@ -31,14 +31,14 @@ QRect Bounds(const std::vector<QLine>& lines)
 } // namespace
 
 CDaubrixView::CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget* parent)
-    : QAbstractScrollArea(parent), m_session(doc, tools), m_background(m_session.canvas)
+    : QAbstractScrollArea(parent), m_session(doc, tools), m_background(m_session.Canvas())
 {
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::CrossCursor);
-    m_session.invalidate = [this] { ScheduleRefresh(); };
+    m_session.SetInvalidate([this] { ScheduleRefresh(); });
     m_session.InitialUpdate();
     UpdateScrollRange();
 }
@@ -50,7 +50,7 @@ CDaubrixView::~CDaubrixView()
 
 QSize CDaubrixView::DrawingSize() const
 {
-    return QSize(m_session.doc.DrawingWidth(), m_session.doc.DrawingHeight());
+    return QSize(m_session.Doc().DrawingWidth(), m_session.Doc().DrawingHeight());
 }
 
 QSize CDaubrixView::sizeHint() const { return DrawingSize(); }
@@ -128,22 +128,22 @@ void CDaubrixView::Refresh()
     m_refreshQueued = false;
     PaintRequest request;
     request.reactivated = std::exchange(m_reactivated, false);
-    request.status = m_session.status;
-    const PaintReport report = m_session.canvas.Paint(request);
+    request.status = m_session.Status();
+    const PaintReport report = m_session.Canvas().Paint(request);
     if (report.copyAllAtStart || report.copyAllAtEnd)
         viewport()->update();
     else
         for (const QRect& r : report.globRects)
             UpdateDrawingRect(r);
-    if (m_session.strokes.RubberBandStale()) {
-        m_session.strokes.RubberBandRedrawn();
+    if (m_session.Strokes().RubberBandStale()) {
+        m_session.Strokes().RubberBandRedrawn();
         UpdateRubberBand();
     }
 }
 
 void CDaubrixView::Regenerate()
 {
-    m_session.canvas.Regenerate();
+    m_session.Canvas().Regenerate();
     Refresh();
 }
 
@@ -154,18 +154,18 @@ void CDaubrixView::UpdateDrawingRect(const QRect& drawingRect)
 
 void CDaubrixView::UpdateRubberBand()
 {
-    const QRect now = Bounds(m_session.strokes.RubberBandLines());
+    const QRect now = Bounds(m_session.Strokes().RubberBandLines());
     UpdateDrawingRect(m_bandBounds | now);
     m_bandBounds = now;
 }
 
 void CDaubrixView::paintEvent(QPaintEvent* event)
 {
-    if (m_session.canvas.NeedsFirstPaint())
+    if (m_session.Canvas().NeedsFirstPaint())
         Refresh();
     QPainter painter(viewport());
     const QRect exposed = event->rect();
-    const QImage& image = m_session.canvas.DrawingImage();
+    const QImage& image = m_session.Canvas().DrawingImage();
     const QRect source = exposed.translated(Origin()) & image.rect();
     if (!source.isEmpty())
         painter.drawImage(source.topLeft() - Origin(), image, source);
@@ -187,7 +187,7 @@ void CDaubrixView::PaintMargins(QPainter& painter, const QRect& exposed)
 
 void CDaubrixView::PaintRubberBand(QPainter& painter)
 {
-    const std::vector<QLine> lines = m_session.strokes.RubberBandLines();
+    const std::vector<QLine> lines = m_session.Strokes().RubberBandLines();
     if (lines.empty())
         return;
     // Inverting the pixels under the band keeps it visible on any colour, as an XOR band would.
@@ -201,10 +201,10 @@ void CDaubrixView::PaintRubberBand(QPainter& painter)
 // Esc and the right button end a one-shot mode and bring Lines back as it was.
 bool CDaubrixView::CancelOneShotMode()
 {
-    OneShotModes* oneShot = m_session.tools.oneShot;
-    if (!oneShot || m_session.strokes.InStroke())
+    OneShotModes* oneShot = m_session.Tools().oneShot;
+    if (!oneShot || m_session.Strokes().InStroke())
         return false;
-    const ModeEffects effects = ::CancelOneShotMode(m_session.tools.modes, *oneShot);
+    const ModeEffects effects = ::CancelOneShotMode(m_session.Tools().modes, *oneShot);
     if (!effects.updateCursor)
         return false;
     viewport()->update();
@@ -219,13 +219,13 @@ void CDaubrixView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(event);
     const QPoint p = ToDrawing(event->position().toPoint());
-    OneShotModes* oneShot = m_session.tools.oneShot;
+    OneShotModes* oneShot = m_session.Tools().oneShot;
     if (oneShot && oneShot->moveCentre) {
         MoveCenterPress(m_session, p);
         viewport()->update();
         return;
     }
-    m_session.strokes.Press(p, Modifiers(event->modifiers()));
+    m_session.Strokes().Press(p, Modifiers(event->modifiers()));
     Refresh();
     emit DrawingChanged();
 }
@@ -233,11 +233,11 @@ void CDaubrixView::mousePressEvent(QMouseEvent* event)
 void CDaubrixView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = ToDrawing(event->position().toPoint());
-    if (m_session.strokes.InStroke()) {
-        m_session.strokes.Move(p, Modifiers(event->modifiers()));
+    if (m_session.Strokes().InStroke()) {
+        m_session.Strokes().Move(p, Modifiers(event->modifiers()));
         Refresh();
-    } else if (m_session.tools.modes.lines) {
-        m_session.strokes.Move(p, Modifiers(event->modifiers()));
+    } else if (m_session.Tools().modes.lines) {
+        m_session.Strokes().Move(p, Modifiers(event->modifiers()));
         UpdateRubberBand();
     }
 }
@@ -246,7 +246,7 @@ void CDaubrixView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
-    const bool endedOneShot = m_session.strokes.Release();
+    const bool endedOneShot = m_session.Strokes().Release();
     Refresh();
     if (endedOneShot)
         emit OneShotModeEnded();
@@ -266,8 +266,8 @@ void CDaubrixView::focusOutEvent(QFocusEvent* event)
 
 void CDaubrixView::FocusFromAnotherView()
 {
-    m_session.history.RefreshHistorySlider();
-    m_session.canvas.CopyAllOnNextPaint();
+    m_session.History().RefreshHistorySlider();
+    m_session.Canvas().CopyAllOnNextPaint();
 }
 
 // In Lines mode Shift holds on to the pointer, so the rubber band follows it out of the window.
@@ -275,7 +275,7 @@ void CDaubrixView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && CancelOneShotMode())
         return;
-    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && m_session.tools.modes.lines)
+    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && m_session.Tools().modes.lines)
         viewport()->grabMouse();
     QAbstractScrollArea::keyPressEvent(event);
 }

@@ -20,7 +20,7 @@ public:
 
     DrawingSession& Session() { return m_session; }
     BackgroundHost& BackgroundStore() { return m_background; }
-    void SetStatusSink(StatusSink* status) { m_session.status = status; }
+    void SetStatusSink(StatusSink* status) { m_session.SetStatusSink(status); }
     // The program became the active application again: the next paint copies everything.
     void SetReactivated() { m_reactivated = true; }
 

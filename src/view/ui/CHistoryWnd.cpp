@@ -51,7 +51,7 @@ CHistoryWnd::CHistoryWnd(QWidget* parent)
 CHistoryWnd::~CHistoryWnd()
 {
     if (m_session)
-        m_session->slider.onRepaint = {};
+        m_session->Slider().onRepaint = {};
 }
 
 QSize CHistoryWnd::sizeHint() const { return QSize(240, QWidget::sizeHint().height()); }
@@ -59,10 +59,10 @@ QSize CHistoryWnd::sizeHint() const { return QSize(240, QWidget::sizeHint().heig
 void CHistoryWnd::SetSession(DrawingSession* session)
 {
     if (m_session)
-        m_session->slider.onRepaint = {};
+        m_session->Slider().onRepaint = {};
     m_session = session;
     if (m_session)
-        m_session->slider.onRepaint = [this] { ShowSlider(); };
+        m_session->Slider().onRepaint = [this] { ShowSlider(); };
     setEnabled(m_session != nullptr);
     ShowSlider();
 }
@@ -71,7 +71,7 @@ void CHistoryWnd::ShowSlider()
 {
     m_showing = true;
     if (m_session) {
-        const HistorySlider& model = m_session->slider;
+        const HistorySlider& model = m_session->Slider();
         m_slider->setRange(model.Minimum(), model.Maximum());
         m_slider->setValue(model.Position());
         m_slider->SetTicks(model.Ticks());
@@ -88,13 +88,13 @@ void CHistoryWnd::SliderValueChanged(int value)
         return;
     // While the thumb is dragged it snaps to the ends of strokes; a key or a click on the
     // track snaps and then takes effect at once, like a release.
-    const int snapped = m_session->history.SnapWhileDragging(value);
+    const int snapped = m_session->History().SnapWhileDragging(value);
     if (m_slider->isSliderDown()) {
         const QSignalBlocker block(m_slider);
         m_slider->setValue(snapped);
         return;
     }
-    m_session->history.ReleaseSlider(snapped);
+    m_session->History().ReleaseSlider(snapped);
     ShowSlider();
 }
 
@@ -102,7 +102,7 @@ void CHistoryWnd::SliderReleased()
 {
     if (!m_session)
         return;
-    m_session->history.ReleaseSlider(m_slider->value());
+    m_session->History().ReleaseSlider(m_slider->value());
     ShowSlider();
 }
 
@@ -111,9 +111,9 @@ void CHistoryWnd::StepSection(bool forward)
     if (!m_session)
         return;
     if (forward)
-        m_session->history.NextSection();
+        m_session->History().NextSection();
     else
-        m_session->history.PreviousSection();
+        m_session->History().PreviousSection();
     ShowSlider();
 }
 

@@ -150,7 +150,7 @@ TEST_F(DrawingWindowCommandsTest, LoadBackgroundShowsThePictureAndTheSavedFileKe
         DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(200, 100));
         CDaubrixView* view = ActiveView(app);
         ASSERT_NE(view, nullptr);
-        const QRgb paper = view->Session().canvas.DrawingImage().pixel(5, 5);
+        const QRgb paper = view->Session().Canvas().DrawingImage().pixel(5, 5);
         EXPECT_FALSE(Enabled(app, CommandId::RemoveBackground));
 
         chosenPicture = picture;
@@ -158,11 +158,11 @@ TEST_F(DrawingWindowCommandsTest, LoadBackgroundShowsThePictureAndTheSavedFileKe
         Run(app, CommandId::LoadBackground);
         EXPECT_TRUE(driver.Done());
 
-        const QImage& image = view->Session().canvas.DrawingImage();
+        const QImage& image = view->Session().Canvas().DrawingImage();
         shownCentre = image.pixel(100, 50);
         EXPECT_LE(Distance(shownCentre, qRgb(200, 40, 40)), 8);
         EXPECT_EQ(image.pixel(5, 5), paper); // a normal-sized picture sits in the middle
-        EXPECT_TRUE(view->Session().doc.HasBackgroundImage());
+        EXPECT_TRUE(view->Session().Doc().HasBackgroundImage());
         EXPECT_TRUE(drawing->modified);
         app.Frame()->Commands().UpdateAll();
         EXPECT_TRUE(app.Frame()->Commands().Action(CommandId::LoadBackground)->isChecked());
@@ -176,12 +176,12 @@ TEST_F(DrawingWindowCommandsTest, LoadBackgroundShowsThePictureAndTheSavedFileKe
     CDaubrixView* view = ActiveView(app);
     ASSERT_NE(view, nullptr);
     // What was shown before saving is what the file gives back.
-    EXPECT_EQ(view->Session().canvas.DrawingImage().pixel(100, 50), shownCentre);
+    EXPECT_EQ(view->Session().Canvas().DrawingImage().pixel(100, 50), shownCentre);
 
     Run(app, CommandId::RemoveBackground);
-    EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
-    EXPECT_EQ(view->Session().canvas.DrawingImage().pixel(100, 50),
-              view->Session().canvas.DrawingImage().pixel(5, 5));
+    EXPECT_FALSE(view->Session().Doc().HasBackgroundImage());
+    EXPECT_EQ(view->Session().Canvas().DrawingImage().pixel(100, 50),
+              view->Session().Canvas().DrawingImage().pixel(5, 5));
     EXPECT_FALSE(Enabled(app, CommandId::RemoveBackground));
 }
 
@@ -195,7 +195,7 @@ TEST_F(DrawingWindowCommandsTest, CancellingEitherDialogLeavesTheDrawingAsItWas)
     ASSERT_TRUE(app.Start());
     DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(120, 80));
     CDaubrixView* view = ActiveView(app);
-    const QImage before = view->Session().canvas.DrawingImage();
+    const QImage before = view->Session().Canvas().DrawingImage();
 
     const struct
     {
@@ -210,8 +210,8 @@ TEST_F(DrawingWindowCommandsTest, CancellingEitherDialogLeavesTheDrawingAsItWas)
         ModalDriver driver(c.answers);
         Run(app, CommandId::LoadBackground);
         EXPECT_TRUE(driver.Done());
-        EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
-        EXPECT_EQ(view->Session().canvas.DrawingImage(), before);
+        EXPECT_FALSE(view->Session().Doc().HasBackgroundImage());
+        EXPECT_EQ(view->Session().Canvas().DrawingImage(), before);
         EXPECT_FALSE(drawing->modified);
     }
 }
@@ -224,20 +224,20 @@ TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
     CDaubrixView* view = ActiveView(app);
     ASSERT_NE(view, nullptr);
     Stroke(view->viewport(), {{20, 30}, {40, 30}, {60, 30}});
-    const int globs = view->Session().doc.GlobCount();
+    const int globs = view->Session().Doc().GlobCount();
     ASSERT_GT(globs, 0);
 
     Run(app, CommandId::DrawingInfo);
     EXPECT_EQ(infoLines.value(0), QString("%1 globs").arg(globs));
     EXPECT_EQ(infoLines.value(2), QString("Image size is 200 x 100"));
 
-    view->Session().history.ReleaseSlider(0);
+    view->Session().History().ReleaseSlider(0);
     Run(app, CommandId::DrawingInfo);
     EXPECT_EQ(infoLines.value(0), QString("%1 globs  (%1 hidden)").arg(globs));
     EXPECT_EQ(infoLines.value(1), QString("1 colors  (some hidden)"));
 
-    view->Session().history.ReleaseSlider(globs);
-    view->Session().history.Clear();
+    view->Session().History().ReleaseSlider(globs);
+    view->Session().History().Clear();
     Run(app, CommandId::DrawingInfo);
     EXPECT_EQ(infoLines.mid(0, 2), QStringList({"0 globs", "0 colors"}));
 }
@@ -288,24 +288,24 @@ TEST_F(DrawingWindowCommandsTest, FocusBackFromAPaletteKeepsAPendingClear)
     Stroke(view->viewport(), {{20, 30}, {40, 30}});
     Stroke(view->viewport(), {{20, 60}, {40, 60}});
     DrawingSession& session = view->Session();
-    session.history.Clear();
+    session.History().Clear();
     const auto focus = [](QWidget* w, QEvent::Type type) {
         QFocusEvent event(type, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(w, &event);
     };
     focus(view, QEvent::FocusOut);
     focus(view, QEvent::FocusIn);
-    EXPECT_EQ(session.slider.Minimum(), 0);
-    EXPECT_EQ(session.slider.Maximum(), 0);
+    EXPECT_EQ(session.Slider().Minimum(), 0);
+    EXPECT_EQ(session.Slider().Maximum(), 0);
 
     app.Frame()->Drawings().AddDrawing(QSize(200, 100));
     CDaubrixView* other = ActiveView(app);
     ASSERT_NE(other, view);
     focus(view, QEvent::FocusOut);
     Stroke(other->viewport(), {{20, 30}, {40, 30}});
-    other->Session().slider.SetRange(0, 0); // as if the slider had shown some other drawing
+    other->Session().Slider().SetRange(0, 0); // as if the slider had shown some other drawing
     focus(other, QEvent::FocusIn);
-    EXPECT_EQ(other->Session().slider.Maximum(), other->Session().doc.GlobCount());
+    EXPECT_EQ(other->Session().Slider().Maximum(), other->Session().Doc().GlobCount());
 }
 
 TEST_F(DrawingWindowCommandsTest, MoveCenterPutsThePointerOnTheCentre)
@@ -317,7 +317,7 @@ TEST_F(DrawingWindowCommandsTest, MoveCenterPutsThePointerOnTheCentre)
     ASSERT_NE(view, nullptr);
     QCursor::setPos(0, 0);
     Run(app, CommandId::MoveCenter);
-    const QPoint centre = view->Session().centre;
+    const QPoint centre = view->Session().Centre();
     EXPECT_EQ(QCursor::pos(), view->viewport()->mapToGlobal(view->ToWindow(centre)));
 }
 
@@ -358,7 +358,7 @@ TEST_F(DrawingWindowCommandsTest, ACorruptStoredBackgroundIsReportedAndDropped)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QString("JPEG Library Error"));
     EXPECT_FALSE(messages[0].text.isEmpty());
-    EXPECT_FALSE(view->Session().doc.HasBackgroundImage());
+    EXPECT_FALSE(view->Session().Doc().HasBackgroundImage());
     app.Frame()->Commands().UpdateAll();
     EXPECT_FALSE(app.Frame()->Commands().Action(CommandId::LoadBackground)->isChecked());
 }

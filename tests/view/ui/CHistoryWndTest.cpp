@@ -23,7 +23,7 @@ struct HistoryFixture : SessionFixture
         window.SetSession(session.get());
     }
 
-    int Position() { return session->canvas.HistoryPosition(); }
+    int Position() { return session->Canvas().HistoryPosition(); }
 
     CHistoryWnd window;
 };
@@ -73,7 +73,7 @@ TEST(HistoryWnd, DraggingSnapsToBoundariesAndReleaseMovesTheHistory)
     Drag(slider, {12});
     slider.setSliderDown(false);
     EXPECT_EQ(f.Position(), 10);
-    EXPECT_EQ(f.session->slider.Position(), 10);
+    EXPECT_EQ(f.session->Slider().Position(), 10);
 }
 
 TEST(HistoryWnd, KeysOnTheSliderTakeEffectAtOnce)

@@ -49,12 +49,12 @@ TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
     QWidget* port = view.viewport();
     Stroke(port, {{20, 30}, {25, 30}, {30, 32}});
 
-    const QPoint c = view.Session().centre; // mirror copies land at 2 cx - x
+    const QPoint c = view.Session().Centre(); // mirror copies land at 2 cx - x
     ASSERT_EQ(doc.GlobCount(), 6);
     EXPECT_EQ(QPoint(doc.GetGlob(1).x, doc.GetGlob(1).y), QPoint(2 * c.x() - 20, 30));
     EXPECT_EQ(QPoint(doc.GetGlob(4).x, doc.GetGlob(4).y), QPoint(30, 32));
     EXPECT_EQ(doc.CurrentSections().count, 1);
-    const QImage& image = view.Session().canvas.DrawingImage();
+    const QImage& image = view.Session().Canvas().DrawingImage();
     EXPECT_EQ(image.pixel(25, 30), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(2 * c.x() - 25, 30), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(100, 90), qRgb(0, 0, 40));
@@ -75,7 +75,7 @@ TEST(DrawingView, AtTwiceTheScaleEachDrawingPixelIsASharpBlock)
     QWidget* port = view.viewport();
     Stroke(port, {{20, 15}, {30, 20}});
 
-    const QImage& image = view.Session().canvas.DrawingImage();
+    const QImage& image = view.Session().Canvas().DrawingImage();
     const QSize shown = port->size().boundedTo(image.size());
     QImage screen(shown * 2, QImage::Format_RGB32);
     screen.setDevicePixelRatio(2);
@@ -134,23 +134,23 @@ TEST(DrawingView, AStrokeAfterMoveCenterIsUndoneAlone)
     w.f.modes.symmetry.polar = false;
     CDaubrixView& view = w.Show({200, 100});
     QWidget* port = view.viewport();
-    const QImage empty = view.Session().canvas.DrawingImage();
+    const QImage empty = view.Session().Canvas().DrawingImage();
     Stroke(port, {{20, 30}, {30, 30}});
     MoveCenterCommand(w.f.modes, w.f.oneShot);
     Stroke(port, {{100, 50}});
     EXPECT_FALSE(w.f.oneShot.moveCentre);
-    EXPECT_EQ(view.Session().centre, QPoint(100, 50));
+    EXPECT_EQ(view.Session().Centre(), QPoint(100, 50));
     Stroke(port, {{50, 70}, {60, 70}});
     ASSERT_EQ(w.doc.GlobCount(), 4);
 
-    view.Session().history.Undo();
+    view.Session().History().Undo();
     view.Refresh();
-    EXPECT_EQ(view.Session().canvas.HistoryPosition(), 2);
+    EXPECT_EQ(view.Session().Canvas().HistoryPosition(), 2);
     EXPECT_EQ(w.doc.UndoState(), RedoDrawing);
-    view.Session().canvas.Regenerate(); // what the first stroke alone looks like
-    const QImage undone = view.Session().canvas.DrawingImage();
+    view.Session().Canvas().Regenerate(); // what the first stroke alone looks like
+    const QImage undone = view.Session().Canvas().DrawingImage();
     view.Refresh();
-    EXPECT_EQ(view.Session().canvas.DrawingImage(), undone);
+    EXPECT_EQ(view.Session().Canvas().DrawingImage(), undone);
     EXPECT_NE(undone, empty);
 }
 
@@ -170,13 +170,13 @@ TEST(DrawingView, EscAndTheRightButtonEndMoveCenter)
         ViewOnDrawing w({200, 100});
         w.f.modes.lines = true;
         CDaubrixView& view = w.Show({200, 100});
-        const QPoint centre = view.Session().centre;
+        const QPoint centre = view.Session().Centre();
         MoveCenterCommand(w.f.modes, w.f.oneShot);
         ASSERT_FALSE(w.f.modes.lines);
         end(view.viewport());
         EXPECT_FALSE(w.f.oneShot.moveCentre);
         EXPECT_TRUE(w.f.modes.lines);
-        EXPECT_EQ(view.Session().centre, centre);
+        EXPECT_EQ(view.Session().Centre(), centre);
         EXPECT_EQ(w.doc.GlobCount(), 0);
     }
 }
