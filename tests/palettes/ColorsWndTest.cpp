@@ -1,14 +1,14 @@
-#include "color/ui/CColorsWnd.h"
+#include "shapes/ui/CColorsWnd.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMenu>
 
 #include "color/ColorConversion.h"
-#include "color/ColorPalette.h"
 #include "color/ColorsLayout.h"
 #include "color/RandomGenerator.h"
 #include "palettes/PaletteTestSupport.h"
+#include "shapes/ColorPalette.h"
 #include "shapes/ShapeFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,17 +1,17 @@
-#include "shapes/ui/PaletteWindows.h"
+#include "app/ui/PaletteWindows.h"
 
 #include <QAction>
 #include <QSettings>
 
-#include "app/DaubrixDrawingDocument.h"
 #include "app/CommandTable.h"
+#include "app/DaubrixDrawingDocument.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
 #include "color/RandomGenerator.h"
-#include "color/ui/CColorsWnd.h"
 #include "palettes/PaletteTestSupport.h"
 #include "shapes/ShapeFixture.h"
 #include "shapes/ShapeState.h"
+#include "shapes/ui/CColorsWnd.h"
 #include "shapes/ui/CShapesWnd.h"
 
 #include <gtest/gtest.h>

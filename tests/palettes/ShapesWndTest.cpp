@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QScrollBar>
 
-#include "color/ColorPalette.h"
 #include "color/RandomGenerator.h"
 #include "palettes/PaletteTestSupport.h"
+#include "shapes/ColorPalette.h"
 #include "shapes/ShapeFixture.h"
 #include "shapes/ShapeState.h"
 

@@ -1,7 +1,7 @@
 #include "shapes/ShapeCommands.h"
 
-#include "color/ColorPalette.h"
 #include "color/RandomGenerator.h"
+#include "shapes/ColorPalette.h"
 #include "shapes/ShapeFixture.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 
-#include "app/ui/DrawingViewPort.h"
+#include "view/ui/DrawingViewPort.h"
 
 namespace
 {

@@ -6,18 +6,18 @@
 #include <QScreen>
 #include <QSettings>
 
+#include "app/CommandLine.h"
 #include "app/DaubrixDrawingDocument.h"
 #include "app/DrawingModeSettings.h"
-#include "app/ui/DrawingCommands.h"
-#include "shapes/ui/PaletteWindows.h"
-#include "view/ui/CDaubrixView.h"
-#include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/ui/CFewColorsDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTipDlg.h"
+#include "app/ui/DrawingCommands.h"
 #include "app/ui/DrawingWindows.h"
+#include "app/ui/PaletteWindows.h"
 #include "app/ui/ShellMessageBox.h"
+#include "view/ui/CDaubrixView.h"
 
 namespace
 {

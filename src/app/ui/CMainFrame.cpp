@@ -24,13 +24,13 @@
 #include "app/ui/CNewDrawingDlg.h"
 #include "app/ui/CTipDlg.h"
 #include "app/ui/CommandActions.h"
-#include "app/ui/DrawingViewPort.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/FrameMenus.h"
 #include "app/ui/LockIndicators.h"
 #include "app/ui/ScreenStages.h"
 #include "app/ui/ShellMessageBox.h"
 #include "view/ui/CDaubrixView.h"
+#include "view/ui/DrawingViewPort.h"
 
 using namespace CommandId;
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "app/DrawingDocument.h"
-#include "app/ui/DrawingViewPort.h"
+#include "view/ui/DrawingViewPort.h"
 
 // Shows a drawing as its background colour until the drawing view takes its place; paints
 // the margins around a centred drawing in the workspace colour.

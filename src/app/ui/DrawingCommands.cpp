@@ -13,10 +13,15 @@
 #include "app/ui/CommandActions.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/PaletteList.h"
-#include "color/ColorPalette.h"
+#include "app/ui/ShellMessageBox.h"
 #include "color/ui/CAutoChangeDlg.h"
 #include "color/ui/CConfirmDlg.h"
+#include "imaging/BackgroundTemp.h"
+#include "imaging/PictureFile.h"
+#include "imaging/ui/CLoadBackgroundDlg.h"
+#include "imaging/ui/CPictureFileDlg.h"
 #include "model/CDaubrixDoc.h"
+#include "shapes/ColorPalette.h"
 #include "shapes/ShapeTable.h"
 #include "view/DrawingModeCommands.h"
 #include "view/DrawingModes.h"
@@ -27,11 +32,6 @@
 #include "view/ui/CLinesDlg.h"
 #include "view/ui/CPolarMirrorDlg.h"
 #include "view/ui/CSkippingDlg.h"
-#include "app/ui/ShellMessageBox.h"
-#include "imaging/BackgroundTemp.h"
-#include "imaging/PictureFile.h"
-#include "imaging/ui/CLoadBackgroundDlg.h"
-#include "imaging/ui/CPictureFileDlg.h"
 
 using namespace CommandId;
 

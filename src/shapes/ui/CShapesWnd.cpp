@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "color/ColorPalette.h"
 #include "color/PaletteFiles.h"
+#include "shapes/ColorPalette.h"
 #include "shapes/ShapeCommands.h"
 #include "shapes/ShapeState.h"
 #include "shapes/ShapeTable.h"

@@ -2,9 +2,9 @@
 
 #include <QAbstractScrollArea>
 
-#include "app/ui/DrawingViewPort.h"
 #include "view/CanvasBackgroundHost.h"
 #include "view/DrawingSession.h"
+#include "view/ui/DrawingViewPort.h"
 
 class StatusSink;
 

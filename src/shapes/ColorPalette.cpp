@@ -1,4 +1,4 @@
-#include "color/ColorPalette.h"
+#include "shapes/ColorPalette.h"
 
 #include "color/ActiveDrawing.h"
 #include "shapes/ShapeTable.h"

@@ -1,4 +1,4 @@
-#include "shapes/ui/PaletteWindows.h"
+#include "app/ui/PaletteWindows.h"
 
 #include "app/CommandTable.h"
 #include "app/ui/CMainFrame.h"

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QString>
 
-#include "color/ColorPalette.h"
-#include "color/ui/CColorsWnd.h"
+#include "shapes/ColorPalette.h"
+#include "shapes/ui/CColorsWnd.h"
 #include "shapes/ui/CShapesWnd.h"
 
 class ActiveDrawing;

@@ -1,4 +1,4 @@
-#include "color/ui/CColorsWnd.h"
+#include "shapes/ui/CColorsWnd.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -9,10 +9,10 @@
 
 #include "color/ColorButtonArt.h"
 #include "color/ColorConversion.h"
-#include "color/ColorPalette.h"
 #include "color/ColorsLayout.h"
 #include "color/PaletteFiles.h"
 #include "color/RandomGenerator.h"
+#include "shapes/ColorPalette.h"
 
 using namespace ColorsLayout;
 
