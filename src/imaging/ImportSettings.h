@@ -1,0 +1,17 @@
+#pragma once
+
+// What the Import Image dialog chooses; the program keeps one set for its run.
+enum class ImportColors { Preserve, UseNew };
+enum class ImportOrder { Ordered, FromImage };
+enum class ImportBackground { Keep, Remove };
+enum class ImportSize { Fit, SquashStretch, Normal };
+
+struct ImportSettings
+{
+    ImportColors colors = ImportColors::Preserve;
+    int colorSlider = 5; // 1 "fewer" .. 10 "more" colour changes
+    ImportOrder order = ImportOrder::FromImage;
+    ImportBackground background = ImportBackground::Remove;
+    int globSlider = 5; // 1 "fewer" .. 10 "more" globs
+    ImportSize size = ImportSize::Normal;
+};
