@@ -4,30 +4,10 @@
 
 #include "color/ColorConversion.h"
 
-QSize ImportTargetSize(QSize picture, QSize drawing, ImportSize size)
-{
-    switch (size) {
-    case ImportSize::SquashStretch:
-        return drawing;
-    case ImportSize::Fit: {
-        if (picture.width() <= 0)
-            return picture;
-        const double r = double(picture.height()) / double(picture.width());
-        const int fittedHeight = int(drawing.width() * r);
-        if (drawing.height() < fittedHeight)
-            return QSize(int(drawing.height() / r), drawing.height());
-        return QSize(drawing.width(), fittedHeight);
-    }
-    case ImportSize::Normal:
-        break;
-    }
-    return picture;
-}
-
-QImage ScaleForImport(const QImage& picture, QSize drawing, ImportSize size)
+QImage ScaleForImport(const QImage& picture, QSize drawing, BackgroundSizing size)
 {
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    const QSize target = ImportTargetSize(source.size(), drawing, size);
+    const QSize target = PlacedBackgroundSize(source.size(), drawing, size);
     if (target == source.size() || target.isEmpty())
         return source;
     return source.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -34,10 +34,9 @@ struct ImportProgress
     bool Cancelled() const { return cancelRequested && cancelRequested(); }
 };
 
-// The size the picture is stretched to before sampling; Normal keeps the picture's own.
-QSize ImportTargetSize(QSize picture, QSize drawing, ImportSize size);
-// The picture at that size, rows and columns dropped or repeated without smoothing.
-QImage ScaleForImport(const QImage& picture, QSize drawing, ImportSize size);
+// The picture at the size a background would take, rows and columns dropped or repeated
+// without smoothing, so every sample keeps a colour of the picture's own.
+QImage ScaleForImport(const QImage& picture, QSize drawing, BackgroundSizing size);
 
 // The grid spacing for a shape of the given size digit ('0' small, '1' medium, else large).
 int ImportGridStep(int sizeDigit, int globSlider);

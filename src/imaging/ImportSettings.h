@@ -1,10 +1,11 @@
 #pragma once
 
+#include "imaging/BackgroundPlacement.h"
+
 // What the Import Image dialog chooses; the program keeps one set for its run.
 enum class ImportColors { Preserve, UseNew };
 enum class ImportOrder { Ordered, FromImage };
 enum class ImportBackground { Keep, Remove };
-enum class ImportSize { Fit, SquashStretch, Normal };
 
 struct ImportSettings
 {
@@ -13,5 +14,5 @@ struct ImportSettings
     ImportOrder order = ImportOrder::FromImage;
     ImportBackground background = ImportBackground::Remove;
     int globSlider = 5; // 1 "fewer" .. 10 "more" globs
-    ImportSize size = ImportSize::Normal;
+    BackgroundSizing size = BackgroundSizing::Normal; // fitted as a background is
 };

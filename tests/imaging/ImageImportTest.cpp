@@ -44,15 +44,24 @@ TEST(ImageImport, GridStepFollowsTheShapeSizeAndTheSlider)
         EXPECT_EQ(ImportGridStep(r.digit, r.slider), r.step) << char(r.digit) << " " << r.slider;
 }
 
-TEST(ImageImport, TargetSizeFitsSquashesOrKeepsThePicture)
+TEST(ImageImport, ThePictureIsFittedSquashedOrKeptWithoutNewColours)
 {
     const QSize drawing(640, 480);
-    EXPECT_EQ(ImportTargetSize({200, 100}, drawing, ImportSize::Fit), QSize(640, 320));
-    EXPECT_EQ(ImportTargetSize({100, 200}, drawing, ImportSize::Fit), QSize(240, 480));
-    EXPECT_EQ(ImportTargetSize({200, 100}, drawing, ImportSize::SquashStretch), drawing);
-    EXPECT_EQ(ImportTargetSize({200, 100}, drawing, ImportSize::Normal), QSize(200, 100));
-    EXPECT_EQ(ScaleForImport(Filled({200, 100}, qRgb(1, 2, 3)), drawing, ImportSize::Fit).size(),
-              QSize(640, 320));
+    QImage picture = Filled({200, 100}, qRgb(1, 2, 3));
+    for (int x = 100; x < 200; ++x)
+        for (int y = 0; y < 100; ++y)
+            picture.setPixel(x, y, qRgb(250, 240, 230));
+    struct Row { BackgroundSizing size; QSize scaled; };
+    for (const Row& r : {Row{BackgroundSizing::FitDrawing, {640, 320}},
+                         Row{BackgroundSizing::SquashStretch, drawing},
+                         Row{BackgroundSizing::Normal, {200, 100}}}) {
+        const QImage scaled = ScaleForImport(picture, drawing, r.size);
+        EXPECT_EQ(scaled.size(), r.scaled);
+        for (int x = 0; x < scaled.width(); ++x) {
+            const QRgb p = scaled.pixel(x, 0) | 0xFF000000u;
+            ASSERT_TRUE(p == qRgb(1, 2, 3) || p == qRgb(250, 240, 230)) << "blended at " << x;
+        }
+    }
 }
 
 // A picture of the drawing's own size with a medium shape: step 12, half-step 6, the odd
