@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-using namespace CommandId;
+using enum CommandId;
 
 namespace
 {
@@ -118,7 +118,7 @@ std::span<const CommandInfo> CommandTable::Commands()
     return kCommands;
 }
 
-const CommandInfo* CommandTable::Find(int id)
+const CommandInfo* CommandTable::Find(CommandId id)
 {
     const auto found = std::ranges::find(kCommands, id, &CommandInfo::id);
     return found == std::end(kCommands) ? nullptr : &*found;
@@ -143,15 +143,15 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             HelpMenu()};
 }
 
-std::vector<int> CommandTable::Toolbar1()
+std::vector<CommandId> CommandTable::Toolbar1()
 {
-    return {FileNew, FileOpen, FileSave, Separator, 57635, 57634, 57637, Separator,
-            57607, 57609, ContextHelp};
+    return {FileNew, FileOpen, FileSave, Separator, CommandId{57635}, CommandId{57634}, CommandId{57637}, Separator,
+            CommandId{57607}, CommandId{57609}, ContextHelp};
 }
 
-std::vector<int> CommandTable::Toolbar2()
+std::vector<CommandId> CommandTable::Toolbar2()
 {
-    return {57643, Separator, 32794, 32775, 32776, 32774, 32779, 32801, 32809, 32823, 32825,
-            Separator, 32777, 32781, Separator, 32789, 32790, 32791, 32820, 32819,
-            Separator, 32792};
+    return {CommandId{57643}, Separator, CommandId{32794}, CommandId{32775}, CommandId{32776}, CommandId{32774}, CommandId{32779}, CommandId{32801}, CommandId{32809}, CommandId{32823}, CommandId{32825},
+            Separator, CommandId{32777}, CommandId{32781}, Separator, CommandId{32789}, CommandId{32790}, CommandId{32791}, CommandId{32820}, CommandId{32819},
+            Separator, CommandId{32792}};
 }

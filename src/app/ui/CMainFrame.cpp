@@ -32,11 +32,11 @@
 #include "app/ui/ShellMessageBox.h"
 #include "view/ui/CDaubrixView.h"
 
-using namespace CommandId;
+using enum CommandId;
 
 struct CMainFrame::FrameHandler
 {
-    int id;
+    CommandId id;
     void (CMainFrame::*run)();
     void (CMainFrame::*update)(QAction&);
 };
@@ -187,7 +187,7 @@ QPrinter& CMainFrame::Printer()
 void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
 {
     m_palettes->Register(palette);
-    const int id = palette.commandId;
+    const CommandId id = palette.commandId;
     m_commands->SetHandler(
         id, [this, id] { m_palettes->Toggle(id); },
         [this, id](QAction& action) { action.setChecked(m_palettes->IsVisible(id)); });

@@ -35,7 +35,7 @@ QAction* CommandActions::MakeAction(const CommandInfo& info)
 {
     const QString text = QString::fromUtf8(info.text);
     auto* action = new QAction(MakeIcon(info.icon), text.section(u'\t', 0, 0), m_owner);
-    action->setData(info.id);
+    action->setData(static_cast<int>(info.id));
     QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
     if (*info.altShortcut)
         keys.append(QKeySequence(QString::fromLatin1(info.altShortcut)));
@@ -46,13 +46,13 @@ QAction* CommandActions::MakeAction(const CommandInfo& info)
     action->setWhatsThis(QString::fromUtf8(info.prompt));
     action->setCheckable(info.kind == CommandKind::Checkable);
     action->setEnabled(false);
-    const int id = info.id;
+    const CommandId id = info.id;
     connect(action, &QAction::triggered, this, [this, id] { Trigger(id); });
     m_owner->addAction(action);
     return action;
 }
 
-QAction* CommandActions::Action(int id)
+QAction* CommandActions::Action(CommandId id)
 {
     if (auto found = m_actions.find(id); found != m_actions.end())
         return found->second;
@@ -64,14 +64,14 @@ QAction* CommandActions::Action(int id)
     return action;
 }
 
-void CommandActions::SetHandler(int id, Run run, Update update)
+void CommandActions::SetHandler(CommandId id, Run run, Update update)
 {
     m_handlers[id] = Handler{std::move(run), std::move(update)};
     if (QAction* action = Action(id))
         UpdateAction(*action);
 }
 
-void CommandActions::Trigger(int id)
+void CommandActions::Trigger(CommandId id)
 {
     const auto found = m_handlers.find(id);
     if (found == m_handlers.end() || !found->second.run)
@@ -85,7 +85,7 @@ void CommandActions::Trigger(int id)
 
 void CommandActions::UpdateAction(QAction& action)
 {
-    const auto found = m_handlers.find(action.data().toInt());
+    const auto found = m_handlers.find(CommandId{action.data().toInt()});
     if (found == m_handlers.end()) {
         action.setEnabled(false);
         return;
@@ -105,7 +105,7 @@ QMenu* CommandActions::BuildMenu(const MenuLayout& layout, QWidget* parent)
 {
     auto* menu = new QMenu(QString::fromUtf8(layout.title), parent);
     bool separatorPending = false;
-    for (int id : layout.items) {
+    for (CommandId id : layout.items) {
         if (id == CommandId::Separator) {
             AddSeparator(*menu, separatorPending);
             continue;
@@ -137,10 +137,10 @@ QMenu* CommandActions::BuildMenu(const MenuLayout& layout, QWidget* parent)
     return menu;
 }
 
-void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<int>& ids)
+void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<CommandId>& ids)
 {
     bool separatorPending = false;
-    for (int id : ids) {
+    for (CommandId id : ids) {
         if (id == CommandId::Separator) {
             AddSeparator(toolbar, separatorPending);
             continue;

@@ -26,17 +26,17 @@ public:
     // Actions are added to owner so that their shortcuts work in all its child windows.
     explicit CommandActions(QWidget* owner);
 
-    QAction* Action(int id); // null when the table has no row for id
-    void SetHandler(int id, Run run, Update update = {});
-    bool HasHandler(int id) const { return m_handlers.contains(id); }
-    void Trigger(int id);
+    QAction* Action(CommandId id); // null when the table has no row for id
+    void SetHandler(CommandId id, Run run, Update update = {});
+    bool HasHandler(CommandId id) const { return m_handlers.contains(id); }
+    void Trigger(CommandId id);
 
     void UpdateAction(QAction& action);
     void UpdateAll();
 
     // A menu of the commands that exist, or null when none of its commands exists.
     QMenu* BuildMenu(const MenuLayout& layout, QWidget* parent);
-    void FillToolbar(QToolBar& toolbar, const std::vector<int>& ids);
+    void FillToolbar(QToolBar& toolbar, const std::vector<CommandId>& ids);
 
 private:
     struct Handler
@@ -48,6 +48,6 @@ private:
     QAction* MakeAction(const CommandInfo& info);
 
     QWidget* m_owner;
-    std::map<int, QAction*> m_actions;
-    std::map<int, Handler> m_handlers;
+    std::map<CommandId, QAction*> m_actions;
+    std::map<CommandId, Handler> m_handlers;
 };

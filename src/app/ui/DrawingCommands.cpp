@@ -33,7 +33,7 @@
 #include "imaging/ui/CLoadBackgroundDlg.h"
 #include "imaging/ui/CPictureFileDlg.h"
 
-using namespace CommandId;
+using enum CommandId;
 
 DrawingCommands::DrawingCommands(CMainFrame& frame, const DrawingTools& tools, ColorPalette* palette)
     : QObject(&frame), m_frame(frame), m_tools(tools), m_palette(palette),
@@ -133,7 +133,7 @@ void DrawingCommands::RegisterHandlers()
         if (CDaubrixView* v = ActiveView())
             v->Regenerate();
     }, [this](QAction& a) { NeedsView(a); });
-    const std::pair<int, AutoChannel> drift[] = {
+    const std::pair<CommandId, AutoChannel> drift[] = {
         {AutoChangeHue, AutoChannel::Hue}, {AutoChangeSat, AutoChannel::Saturation}, {AutoChangeVal, AutoChannel::Value}};
     for (auto [id, channel] : drift) {
         commands.SetHandler(
@@ -154,7 +154,7 @@ void DrawingCommands::RegisterModeCommands()
     CommandActions& commands = m_frame.Commands();
     DrawingModes& modes = m_tools.modes;
     QWidget* parent = &m_frame;
-    const auto mode = [&commands, this](int id, std::function<ModeEffects()> run, std::function<bool()> checked) {
+    const auto mode = [&commands, this](CommandId id, std::function<ModeEffects()> run, std::function<bool()> checked) {
         commands.SetHandler(
             id, [this, run] { ApplyEffects(run()); },
             [this, checked](QAction& a) {

@@ -102,16 +102,16 @@ protected:
         return child ? qobject_cast<CDaubrixView*>(child->widget()) : nullptr;
     }
 
-    static void Run(CDaubrixApp& app, int id)
+    static void Run(CDaubrixApp& app, CommandId id)
     {
         app.Frame()->Commands().UpdateAll();
         QAction* action = app.Frame()->Commands().Action(id);
-        ASSERT_TRUE(action && action->isEnabled()) << id;
+        ASSERT_TRUE(action && action->isEnabled()) << static_cast<int>(id);
         action->trigger();
         QApplication::processEvents();
     }
 
-    static bool Enabled(CDaubrixApp& app, int id)
+    static bool Enabled(CDaubrixApp& app, CommandId id)
     {
         app.Frame()->Commands().UpdateAll();
         return app.Frame()->Commands().Action(id)->isEnabled();
@@ -247,14 +247,14 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
 {
     CDaubrixApp app(Hooks());
     ASSERT_TRUE(app.Start());
-    for (int id : {CommandId::Lines, CommandId::Jitter, CommandId::Skipping, CommandId::PolarMirror,
+    for (CommandId id : {CommandId::Lines, CommandId::Jitter, CommandId::Skipping, CommandId::PolarMirror,
                    CommandId::MirrorBoth, CommandId::MoveCenter, CommandId::AutoChangeHue})
-        EXPECT_FALSE(Enabled(app, id)) << id;
+        EXPECT_FALSE(Enabled(app, id)) << static_cast<int>(id);
     app.Frame()->Drawings().AddDrawing(QSize(200, 100));
     ASSERT_NE(ActiveView(app), nullptr);
     CommandActions& commands = app.Frame()->Commands();
     commands.UpdateAll();
-    std::map<QString, std::vector<int>> keys;
+    std::map<QString, std::vector<CommandId>> keys;
     for (const CommandInfo& info : CommandTable::Commands()) {
         QAction* action = commands.Action(info.id);
         for (const QKeySequence& key : action->shortcuts())
@@ -263,8 +263,8 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
     }
     for (const auto& [key, ids] : keys)
         EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " runs " << ids.size() << " commands";
-    EXPECT_EQ(keys["Ctrl+S"], std::vector<int>{CommandId::FileSave});
-    EXPECT_EQ(keys["Alt+Backspace"], std::vector<int>{CommandId::Undo});
+    EXPECT_EQ(keys["Ctrl+S"], std::vector<CommandId>{CommandId::FileSave});
+    EXPECT_EQ(keys["Alt+Backspace"], std::vector<CommandId>{CommandId::Undo});
 
     // The View menu carries the symmetry commands and Clear as well.
     QStringList view;
