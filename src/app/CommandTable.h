@@ -88,8 +88,8 @@ enum class CommandKind { Plain, Checkable };
 struct CommandInfo
 {
     CommandId id;
-    const char* text;     // menu text with '&' and an optional "\t" accelerator label
-    const char* shortcut; // QKeySequence text, may be empty
+    const char* text;     // menu text with '&'; the menu shows the shortcut beside it
+    const char* shortcut; // QKeySequence text, may be empty; the one place the key is written
     const char* prompt;   // status-bar prompt
     const char* tooltip;
     CommandIcon icon;

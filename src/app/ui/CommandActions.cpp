@@ -33,13 +33,12 @@ CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner) 
 
 QAction* CommandActions::MakeAction(const CommandInfo& info)
 {
-    const QString text = QString::fromUtf8(info.text);
-    auto* action = new QAction(MakeIcon(info.icon), text.section(u'\t', 0, 0), m_owner);
+    auto* action = new QAction(MakeIcon(info.icon), QString::fromUtf8(info.text), m_owner);
     action->setData(static_cast<int>(info.id));
     QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
     if (*info.altShortcut)
         keys.append(QKeySequence(QString::fromLatin1(info.altShortcut)));
-    action->setShortcuts(keys); // the menu shows the first
+    action->setShortcuts(keys); // the menu shows the first beside the text
     action->setStatusTip(QString::fromUtf8(info.prompt));
     action->setToolTip(QString::fromUtf8(info.tooltip));
     action->setIconText(QString::fromUtf8(info.tooltip)); // what a toolbar button without a picture shows

@@ -27,6 +27,7 @@
 #include "imaging/JpegFile.h"
 #include "model/CDaubrixDoc.h"
 #include "imaging/ui/CLoadBackgroundDlg.h"
+#include "view/UndoState.h"
 #include "view/ui/CDaubrixView.h"
 
 namespace
@@ -255,16 +256,31 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
     CommandActions& commands = app.Frame()->Commands();
     commands.UpdateAll();
     std::map<QString, std::vector<CommandId>> keys;
+    std::map<QString, std::vector<CommandId>> tableKeys;
     for (const CommandInfo& info : CommandTable::Commands()) {
         QAction* action = commands.Action(info.id);
         for (const QKeySequence& key : action->shortcuts())
             if (!key.isEmpty())
                 keys[key.toString()].push_back(info.id);
+        // The table writes each key once, in its shortcut columns; the menu text has none.
+        EXPECT_FALSE(QString::fromUtf8(info.text).contains(u'\t')) << info.text;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(info.shortcut))) << info.text;
+        for (const char* key : {info.shortcut, info.altShortcut})
+            if (*key)
+                tableKeys[QKeySequence(QString::fromLatin1(key)).toString(QKeySequence::PortableText)]
+                    .push_back(info.id);
     }
     for (const auto& [key, ids] : keys)
         EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " runs " << ids.size() << " commands";
+    // No two rows, and no row's two keys, share a key sequence.
+    for (const auto& [key, ids] : tableKeys)
+        EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " is written " << ids.size() << " times";
     EXPECT_EQ(keys["Ctrl+S"], std::vector<CommandId>{CommandId::FileSave});
     EXPECT_EQ(keys["Alt+Backspace"], std::vector<CommandId>{CommandId::Undo});
+    // Undo's changing label shows the key of the table's Undo row.
+    EXPECT_EQ(UndoLabel(UndoNothing).section(u'\t', 1),
+              QKeySequence(QString::fromLatin1(CommandTable::Find(CommandId::Undo)->shortcut))
+                  .toString(QKeySequence::PortableText));
 
     // The View menu carries the symmetry commands and Clear as well.
     QStringList view;
