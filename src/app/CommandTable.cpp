@@ -145,13 +145,27 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
 
 std::vector<CommandId> CommandTable::Toolbar1()
 {
-    return {FileNew, FileOpen, FileSave, Separator, CommandId{57635}, CommandId{57634}, CommandId{57637}, Separator,
-            CommandId{57607}, CommandId{57609}, ContextHelp};
+    return {FileNew, FileOpen, FileSave, Separator, Cut, Copy, Paste, Separator,
+            Print, PrintPreview, ContextHelp};
 }
 
 std::vector<CommandId> CommandTable::Toolbar2()
 {
-    return {CommandId{57643}, Separator, CommandId{32794}, CommandId{32775}, CommandId{32776}, CommandId{32774}, CommandId{32779}, CommandId{32801}, CommandId{32809}, CommandId{32823}, CommandId{32825},
-            Separator, CommandId{32777}, CommandId{32781}, Separator, CommandId{32789}, CommandId{32790}, CommandId{32791}, CommandId{32820}, CommandId{32819},
-            Separator, CommandId{32792}};
+    return {Undo, Separator, MoveCenter, MirrorHorizontal, MirrorVertical, MirrorBoth,
+            PolarMirror, Lines, Jitter, Skipping, Pattern, Separator, Regenerate, Clear,
+            Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal, SampleShape, SampleColor,
+            Separator, SimulateDepth};
+}
+
+std::span<const CommandId> CommandTable::StillToCome()
+{
+    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print,
+                                                 PrintPreview, Pattern, SampleShape,
+                                                 SampleColor, SimulateDepth};
+    return kStillToCome;
+}
+
+bool CommandTable::IsStillToCome(CommandId id)
+{
+    return std::ranges::find(StillToCome(), id) != StillToCome().end();
 }

@@ -45,6 +45,16 @@ enum class CommandId : int {
     AutoChangeVal = 32791,
     LoadBackground = 32829,
     RemoveBackground = 32830,
+    // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
+    Cut = 57635,
+    Copy = 57634,
+    Paste = 57637,
+    Print = 57607,
+    PrintPreview = 57609,
+    Pattern = 32825,
+    SampleShape = 32820,
+    SampleColor = 32819,
+    SimulateDepth = 32792,
     Separator = 0,
 };
 
@@ -112,7 +122,11 @@ const CommandInfo* Find(CommandId id);
 std::vector<MenuLayout> MenusWithoutDrawing();
 std::vector<MenuLayout> MenusWithDrawing();
 
-// Toolbar buttons in order; ids without a row in the table are left out when built.
+// Toolbar buttons in order. Every id has a row, or is still to come and left out when built.
 std::vector<CommandId> Toolbar1();
 std::vector<CommandId> Toolbar2();
+
+// The commands that have an id and a toolbar place but are not built yet: no row, no button.
+std::span<const CommandId> StillToCome();
+bool IsStillToCome(CommandId id);
 } // namespace CommandTable

@@ -145,8 +145,11 @@ void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<CommandId>
             continue;
         }
         QAction* action = Action(id);
-        if (!action)
+        if (!action) {
+            // Only a command still to come has no row; its button waits until it is built.
+            Q_ASSERT(CommandTable::IsStillToCome(id));
             continue;
+        }
         if (separatorPending)
             toolbar.addSeparator();
         separatorPending = false;
