@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandTable.h"
+#include "app/ui/CommandRegistry.h"
 
 namespace
 {
@@ -41,4 +42,22 @@ TEST(CommandTable, NoTwoRowsShareAnId)
     std::set<CommandId> ids;
     for (const CommandInfo& info : CommandTable::Commands())
         EXPECT_TRUE(ids.insert(info.id).second) << info.tooltip;
+}
+
+// A second home claiming a command is counted, so the whole-table test can find it.
+TEST(CommandRegistry, CountsEveryRegistrationOfAnId)
+{
+    CommandRegistry registry;
+    std::vector<CommandId> told;
+    registry.SetListener([&told](CommandId id) { told.push_back(id); });
+    int runs = 0;
+    registry.Add(CommandId::Undo, [&runs] { ++runs; }, CommandRegistry::AlwaysEnabled);
+    ASSERT_NE(registry.Find(CommandId::Undo), nullptr);
+    EXPECT_EQ(registry.Find(CommandId::Undo)->registrations, 1);
+    registry.Add(CommandId::Undo, [&runs] { runs += 10; }, CommandRegistry::AlwaysEnabled);
+    EXPECT_EQ(registry.Find(CommandId::Undo)->registrations, 2);
+    registry.Find(CommandId::Undo)->run();
+    EXPECT_EQ(runs, 10);
+    EXPECT_EQ(registry.Find(CommandId::Clear), nullptr);
+    EXPECT_EQ(told, std::vector<CommandId>({CommandId::Undo, CommandId::Undo}));
 }

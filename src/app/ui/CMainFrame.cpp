@@ -8,59 +8,23 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QWhatsThis>
 
 #include "app/CommandIcons.h"
-#include "app/ui/CAboutDlg.h"
 #include "app/ui/CChildFrame.h"
-#include "app/ui/CDrawingInfoDlg.h"
-#include "app/ui/CHelpDlg.h"
-#include "app/ui/CNewDrawingDlg.h"
-#include "app/ui/CTipDlg.h"
 #include "app/ui/CommandActions.h"
-#include "app/ui/DrawingViewPort.h"
 #include "app/ui/DrawingWindows.h"
+#include "app/ui/FileCommands.h"
 #include "app/ui/FrameMenus.h"
+#include "app/ui/HelpCommands.h"
 #include "app/ui/LockIndicators.h"
+#include "app/ui/PaletteToggleCommands.h"
 #include "app/ui/ScreenStages.h"
-#include "app/ui/ShellMessageBox.h"
-#include "view/ui/CDaubrixView.h"
-
-using enum CommandId;
-
-struct CMainFrame::FrameHandler
-{
-    CommandId id;
-    void (CMainFrame::*run)();
-    void (CMainFrame::*update)(QAction&);
-};
-
-const CMainFrame::FrameHandler CMainFrame::kHandlers[] = {
-    {FileNew, &CMainFrame::OnNew, nullptr},
-    {FileOpen, &CMainFrame::OnOpen, nullptr},
-    {FileClose, &CMainFrame::OnClose, &CMainFrame::UpdateNeedsDrawing},
-    {FileSave, &CMainFrame::OnSave, &CMainFrame::UpdateNeedsDrawing},
-    {FileSaveAs, &CMainFrame::OnSaveAs, &CMainFrame::UpdateNeedsDrawing},
-    {PrintSetup, &CMainFrame::OnPrintSetup, nullptr},
-    {Exit, &CMainFrame::OnExit, nullptr},
-    {ToggleToolbar, &CMainFrame::OnToggleToolbar1, &CMainFrame::UpdateToolbar1},
-    {ToggleToolbar2, &CMainFrame::OnToggleToolbar2, &CMainFrame::UpdateToolbar2},
-    {ToggleStatusBar, &CMainFrame::OnToggleStatusBar, &CMainFrame::UpdateStatusBar},
-    {FullScreen, &CMainFrame::ToggleFullScreen, nullptr},
-    {DrawingInfo, &CMainFrame::OnDrawingInfo, &CMainFrame::UpdateNeedsDrawing},
-    {WindowCascade, &CMainFrame::OnCascade, &CMainFrame::UpdateNeedsDrawing},
-    {WindowTile, &CMainFrame::OnTile, &CMainFrame::UpdateNeedsDrawing},
-    {TipOfTheDay, &CMainFrame::OnTipOfTheDay, nullptr},
-    {HelpTopics, &CMainFrame::OnHelpTopics, nullptr},
-    {ContextHelp, &CMainFrame::OnContextHelp, nullptr},
-    {About, &CMainFrame::OnAbout, nullptr},
-};
+#include "app/ui/ViewCommands.h"
+#include "app/ui/WindowCommands.h"
 
 namespace
 {
@@ -94,7 +58,7 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
         *this, std::array<QWidget*, 3>{m_toolbar1, m_toolbar2, statusBar()}, *m_palettes);
     m_menus = new FrameMenus(*this, *m_commands, m_context.documents.Recent(),
                              [this](const QString& path) { m_drawings->OpenDrawing(path); });
-    RegisterHandlers();
+    CreateCommandHomes();
     InstallMenus();
     RestoreBarState();
     m_context.documents.SetListener([this](DocumentManager::Drawing& drawing) {
@@ -116,14 +80,14 @@ CMainFrame::~CMainFrame()
     m_workspace->disconnect(this);
 }
 
-void CMainFrame::RegisterHandlers()
+void CMainFrame::CreateCommandHomes()
 {
-    for (const FrameHandler& handler : kHandlers) {
-        CommandActions::Update update;
-        if (handler.update)
-            update = [this, fn = handler.update](QAction& action) { (this->*fn)(action); };
-        m_commands->SetHandler(handler.id, [this, fn = handler.run] { (this->*fn)(); }, update);
-    }
+    CommandRegistry& registry = m_commands->Registry();
+    m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
+    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_toolbar1, *m_toolbar2, *m_stages);
+    m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);
+    m_windowCommands = std::make_unique<WindowCommands>(registry, *m_drawings, *m_workspace, m_context, *this);
+    m_helpCommands = std::make_unique<HelpCommands>(registry, m_context, *this);
 }
 
 void CMainFrame::CreateBars()
@@ -177,20 +141,10 @@ void CMainFrame::SaveBarState()
     store.setValue(QStringLiteral("Toolbars/StatusBar"), statusBar()->isVisibleTo(this));
 }
 
-QPrinter& CMainFrame::Printer()
-{
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
-    return *m_printer;
-}
-
 void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
 {
     m_palettes->Register(palette);
-    const CommandId id = palette.commandId;
-    m_commands->SetHandler(
-        id, [this, id] { m_palettes->Toggle(id); },
-        [this, id](QAction& action) { action.setChecked(m_palettes->IsVisible(id)); });
+    m_commands->Update(palette.commandId); // its toggle comes on
 }
 
 // ---- screen stages ----
@@ -313,142 +267,4 @@ void CMainFrame::ShowFrameTitle()
     const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
     setWindowTitle(drawing ? QStringLiteral("Daubrix - ") + drawing->title
                            : QStringLiteral("Daubrix"));
-}
-
-void CMainFrame::OnNew()
-{
-    m_drawings->NewDrawing();
-}
-
-void CMainFrame::OnOpen()
-{
-    const QString path = m_context.chooseOpenPath(this);
-    if (!path.isEmpty())
-        m_drawings->OpenDrawing(path);
-}
-
-void CMainFrame::OnClose()
-{
-    if (QMdiSubWindow* child = m_drawings->ActiveChild())
-        child->close();
-}
-
-void CMainFrame::OnSave()
-{
-    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
-        m_drawings->SaveDrawing(*drawing);
-}
-
-void CMainFrame::OnSaveAs()
-{
-    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
-        m_drawings->SaveDrawingAs(*drawing);
-}
-
-void CMainFrame::OnPrintSetup()
-{
-    QPageSetupDialog dialog(&Printer(), this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnExit()
-{
-    close();
-}
-
-void CMainFrame::OnToggleToolbar1()
-{
-    m_toolbar1->setVisible(!m_toolbar1->isVisibleTo(this));
-}
-
-void CMainFrame::OnToggleToolbar2()
-{
-    m_toolbar2->setVisible(!m_toolbar2->isVisibleTo(this));
-}
-
-void CMainFrame::OnToggleStatusBar()
-{
-    statusBar()->setVisible(!statusBar()->isVisibleTo(this));
-}
-
-void CMainFrame::OnDrawingInfo()
-{
-    const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
-    if (!drawing)
-        return;
-    const DrawingDocument& document = *drawing->document;
-    CDrawingInfoDlg::Facts facts;
-    facts.globCount = document.GlobCount();
-    facts.colorCount = document.ColorChangeCount();
-    facts.width = document.Size().width();
-    facts.height = document.Size().height();
-    facts.background = document.BackgroundColor();
-    if (CChildFrame* child = m_drawings->ActiveChild()) {
-        if (auto* view = qobject_cast<CDaubrixView*>(child->widget())) {
-            const DrawingSession& session = view->Session();
-            facts.clearPending = session.pendingClear;
-            facts.hiddenGlobs = qMax(0, facts.globCount - session.canvas.HistoryPosition());
-        }
-    }
-    CDrawingInfoDlg dialog(facts, this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnCascade()
-{
-    m_workspace->cascadeSubWindows();
-}
-
-void CMainFrame::OnTile()
-{
-    m_workspace->tileSubWindows();
-}
-
-void CMainFrame::OnTipOfTheDay()
-{
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    CTipDlg dialog(m_context.programFolder + QStringLiteral("tips.txt"), store, this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnHelpTopics()
-{
-    if (!m_help) {
-        m_help = new CHelpDlg(m_context.programFolder + QStringLiteral("help/index.html"), this);
-        m_help->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_help->show();
-    m_help->raise();
-}
-
-void CMainFrame::OnContextHelp()
-{
-    QWhatsThis::enterWhatsThisMode();
-}
-
-void CMainFrame::OnAbout()
-{
-    CAboutDlg dialog(this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::UpdateNeedsDrawing(QAction& action)
-{
-    action.setEnabled(m_drawings->ActiveDrawing() != nullptr);
-}
-
-void CMainFrame::UpdateToolbar1(QAction& action)
-{
-    action.setChecked(m_toolbar1->isVisibleTo(this));
-}
-
-void CMainFrame::UpdateToolbar2(QAction& action)
-{
-    action.setEnabled(!m_toolbar2->actions().isEmpty());
-    action.setChecked(m_toolbar2->isVisibleTo(this));
-}
-
-void CMainFrame::UpdateStatusBar(QAction& action)
-{
-    action.setChecked(statusBar()->isVisibleTo(this));
 }

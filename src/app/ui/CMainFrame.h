@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include "app/ui/FrameContext.h"
 #include "app/ui/PaletteList.h"
@@ -12,16 +11,19 @@
 class QLabel;
 class QMdiArea;
 class QMenu;
-class QPrinter;
 class QTimer;
 class QToolBar;
 class CChildFrame;
-class CHelpDlg;
 class CommandActions;
 class DrawingWindows;
+class FileCommands;
 class FrameMenus;
+class HelpCommands;
 class LockIndicators;
+class PaletteToggleCommands;
 class ScreenStages;
+class ViewCommands;
+class WindowCommands;
 
 // The main window: drawing windows in a workspace, the menus and toolbars built from the
 // command table, the status bar, the floating palettes and the full-screen stages.
@@ -38,7 +40,6 @@ public:
     QToolBar* Toolbar1() const { return m_toolbar1; }
     QToolBar* Toolbar2() const { return m_toolbar2; }
     QMenu* HelpMenu() const;
-    QPrinter& Printer();
 
     // A palette's window, toggle command, visibility setting and placement in one call.
     void RegisterPalette(const PaletteRegistration& palette);
@@ -76,39 +77,15 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct FrameHandler;
-    static const FrameHandler kHandlers[];
-
     void CreateBars();
     void CreateStatusBar();
-    void RegisterHandlers();
+    void CreateCommandHomes();
     void InstallMenus();
     void RestoreBarState();
     void SaveBarState();
 
-    void OnNew();
-    void OnOpen();
-    void OnClose();
-    void OnSave();
-    void OnSaveAs();
     void OnWindowActivated();
     void ShowFrameTitle();
-    void OnPrintSetup();
-    void OnExit();
-    void OnToggleToolbar1();
-    void OnToggleToolbar2();
-    void OnToggleStatusBar();
-    void OnDrawingInfo();
-    void OnCascade();
-    void OnTile();
-    void OnTipOfTheDay();
-    void OnHelpTopics();
-    void OnContextHelp();
-    void OnAbout();
-    void UpdateNeedsDrawing(QAction& action);
-    void UpdateToolbar1(QAction& action);
-    void UpdateToolbar2(QAction& action);
-    void UpdateStatusBar(QAction& action);
 
     FrameContext m_context;
     CommandActions* m_commands = nullptr;
@@ -123,6 +100,10 @@ private:
     LockIndicators* m_locks = nullptr;
     FrameMenus* m_menus = nullptr;
     std::unique_ptr<ScreenStages> m_stages;
-    std::unique_ptr<QPrinter> m_printer;
-    QPointer<CHelpDlg> m_help;
+    // The homes of the frame's own command families.
+    std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<ViewCommands> m_viewCommands;
+    std::unique_ptr<PaletteToggleCommands> m_paletteToggles;
+    std::unique_ptr<WindowCommands> m_windowCommands;
+    std::unique_ptr<HelpCommands> m_helpCommands;
 };

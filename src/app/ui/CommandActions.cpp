@@ -29,7 +29,10 @@ void AddSeparator(QWidget& target, bool& pending)
 }
 } // namespace
 
-CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner) {}
+CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner)
+{
+    m_registry.SetListener([this](CommandId id) { Update(id); });
+}
 
 QAction* CommandActions::MakeAction(const CommandInfo& info)
 {
@@ -63,35 +66,33 @@ QAction* CommandActions::Action(CommandId id)
     return action;
 }
 
-void CommandActions::SetHandler(CommandId id, Run run, Update update)
+void CommandActions::Update(CommandId id)
 {
-    m_handlers[id] = Handler{std::move(run), std::move(update)};
     if (QAction* action = Action(id))
         UpdateAction(*action);
 }
 
 void CommandActions::Trigger(CommandId id)
 {
-    const auto found = m_handlers.find(id);
-    if (found == m_handlers.end() || !found->second.run)
+    const CommandRegistry::Entry* entry = m_registry.Find(id);
+    if (!entry || !entry->run)
         return;
-    // Copied: a handler may replace handlers while it runs.
-    const Run run = found->second.run;
+    // Copied: a command may register commands while it runs.
+    const CommandRegistry::Run run = entry->run;
     run();
-    if (QAction* action = Action(id))
-        UpdateAction(*action);
+    Update(id);
 }
 
 void CommandActions::UpdateAction(QAction& action)
 {
-    const auto found = m_handlers.find(CommandId{action.data().toInt()});
-    if (found == m_handlers.end()) {
+    const CommandRegistry::Entry* entry = m_registry.Find(CommandId{action.data().toInt()});
+    if (!entry) {
         action.setEnabled(false);
         return;
     }
     action.setEnabled(true);
-    if (found->second.update)
-        found->second.update(action);
+    if (entry->update)
+        entry->update(action);
 }
 
 void CommandActions::UpdateAll()

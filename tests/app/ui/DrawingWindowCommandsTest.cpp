@@ -23,6 +23,7 @@
 #include "app/ui/CDrawingInfoDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/CommandRegistry.h"
 #include "app/ui/DrawingWindows.h"
 #include "imaging/JpegFile.h"
 #include "model/CDaubrixDoc.h"
@@ -290,6 +291,25 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
                 view.append(item->text());
     for (const char* item : {"Mirror &Horizontal", "&Polar Mirror", "&Move Center", "R&eset Center", "&Clear"})
         EXPECT_TRUE(view.contains(item)) << item;
+}
+
+// Every row of the command table has one home: exactly one registration, with exactly one
+// handler and one update function. No row is exempt: the recent files' placeholder
+// (CommandId::RecentFile) is a menu marker, not a row, and the commands still to come have
+// no row yet.
+TEST_F(DrawingWindowCommandsTest, EveryCommandHasOneHandlerAndOneUpdate)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    const CommandRegistry& registry = app.Frame()->Commands().Registry();
+    for (const CommandInfo& info : CommandTable::Commands()) {
+        const CommandRegistry::Entry* entry = registry.Find(info.id);
+        ASSERT_NE(entry, nullptr) << info.tooltip << " has no home";
+        EXPECT_EQ(entry->registrations, 1) << info.tooltip;
+        EXPECT_TRUE(entry->run) << info.tooltip;
+        EXPECT_TRUE(entry->update) << info.tooltip;
+    }
+    EXPECT_EQ(CommandTable::Find(CommandId::RecentFile), nullptr);
 }
 
 // The history slider follows a drawing window only when it takes the focus from another
