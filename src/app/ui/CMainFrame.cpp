@@ -5,22 +5,18 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QSettings>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 #include "app/CommandIcons.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/FileCommands.h"
+#include "app/ui/FrameBars.h"
 #include "app/ui/FrameMenus.h"
 #include "app/ui/HelpCommands.h"
-#include "app/ui/LockIndicators.h"
 #include "app/ui/PaletteToggleCommands.h"
 #include "app/ui/ScreenStages.h"
 #include "app/ui/ViewCommands.h"
@@ -52,15 +48,13 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     m_workspace->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workspace);
     m_drawings = new DrawingWindows(m_context, *m_workspace, *this);
-    CreateBars();
-    CreateStatusBar();
-    m_stages = std::make_unique<ScreenStages>(
-        *this, std::array<QWidget*, 3>{m_toolbar1, m_toolbar2, statusBar()}, *m_palettes);
+    m_bars = new FrameBars(*this, *m_commands);
+    m_stages = std::make_unique<ScreenStages>(*this, m_bars->All(), *m_palettes);
     m_menus = new FrameMenus(*this, *m_commands, m_context.documents.Recent(),
                              [this](const QString& path) { m_drawings->OpenDrawing(path); });
     CreateCommandHomes();
     InstallMenus();
-    RestoreBarState();
+    m_bars->RestoreState();
     m_context.documents.SetListener([this](DocumentManager::Drawing& drawing) {
         m_drawings->ShowTitles(drawing);
         ShowFrameTitle();
@@ -69,7 +63,7 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
     m_idleUpdate = new QTimer(this);
     connect(m_idleUpdate, &QTimer::timeout, m_commands, &CommandActions::UpdateAll);
-    connect(m_idleUpdate, &QTimer::timeout, m_locks, &LockIndicators::Refresh);
+    connect(m_idleUpdate, &QTimer::timeout, m_bars, &FrameBars::RefreshLocks);
     m_idleUpdate->start(250);
 }
 
@@ -84,34 +78,10 @@ void CMainFrame::CreateCommandHomes()
 {
     CommandRegistry& registry = m_commands->Registry();
     m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
-    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_toolbar1, *m_toolbar2, *m_stages);
+    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(), *m_bars->Toolbar2(), *m_stages);
     m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);
     m_windowCommands = std::make_unique<WindowCommands>(registry, *m_drawings, *m_workspace, m_context, *this);
     m_helpCommands = std::make_unique<HelpCommands>(registry, m_context, *this);
-}
-
-void CMainFrame::CreateBars()
-{
-    m_toolbar1 = addToolBar(QStringLiteral("Toolbar"));
-    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar2 = addToolBar(QStringLiteral("Toolbar 2"));
-    m_toolbar2->setObjectName(QStringLiteral("Toolbar2"));
-    for (QToolBar* bar : {m_toolbar1, m_toolbar2})
-        bar->setIconSize(QSize(16, 16));
-    m_commands->FillToolbar(*m_toolbar1, CommandTable::Toolbar1());
-    m_commands->FillToolbar(*m_toolbar2, CommandTable::Toolbar2());
-    m_toolbar2->setVisible(!m_toolbar2->actions().isEmpty());
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    m_pane0 = new QLabel(QStringLiteral("Ready"));
-    m_pane1 = new QLabel(QStringLiteral(" "));
-    m_pane1->setMinimumWidth(30);
-    m_pane1->setAlignment(Qt::AlignCenter);
-    statusBar()->addWidget(m_pane0, 1);
-    statusBar()->addPermanentWidget(m_pane1);
-    m_locks = new LockIndicators(*statusBar());
 }
 
 QMenu* CMainFrame::HelpMenu() const
@@ -124,21 +94,14 @@ void CMainFrame::InstallMenus()
     m_menus->Install(!m_workspace->subWindowList().isEmpty());
 }
 
-void CMainFrame::RestoreBarState()
+QToolBar* CMainFrame::Toolbar1() const
 {
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    restoreState(store.value(QStringLiteral("Toolbars/State")).toByteArray());
-    // The toolbars' state does not cover the status bar: it has a value of its own.
-    statusBar()->setVisible(store.value(QStringLiteral("Toolbars/StatusBar"), true).toBool());
-    if (m_toolbar2->actions().isEmpty())
-        m_toolbar2->hide();
+    return m_bars->Toolbar1();
 }
 
-void CMainFrame::SaveBarState()
+QToolBar* CMainFrame::Toolbar2() const
 {
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    store.setValue(QStringLiteral("Toolbars/State"), saveState());
-    store.setValue(QStringLiteral("Toolbars/StatusBar"), statusBar()->isVisibleTo(this));
+    return m_bars->Toolbar2();
 }
 
 void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
@@ -168,7 +131,7 @@ int CMainFrame::ScreenStage() const
 
 void CMainFrame::ShowProgress(int percent)
 {
-    m_pane1->setText(QString::asprintf("%2d%%", percent));
+    m_bars->ShowProgress(percent);
 }
 
 void CMainFrame::SetWaitCursor(bool waiting)
@@ -181,20 +144,17 @@ void CMainFrame::SetWaitCursor(bool waiting)
 
 void CMainFrame::ClearProgress()
 {
-    m_pane1->setText(QStringLiteral(" "));
+    m_bars->ClearProgress();
 }
 
 void CMainFrame::SetPaneText(int pane, const QString& text)
 {
-    if (pane == 0)
-        m_pane0->setText(text);
-    else if (pane == 1)
-        m_pane1->setText(text);
+    m_bars->SetPaneText(pane, text);
 }
 
 QString CMainFrame::PaneText(int pane) const
 {
-    return pane == 0 ? m_pane0->text() : pane == 1 ? m_pane1->text() : QString();
+    return m_bars->PaneText(pane);
 }
 
 // ---- placement and closing ----
@@ -230,7 +190,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     m_stages->ReturnToNormal();
     RecordPlacement();
-    SaveBarState();
+    m_bars->SaveState();
     if (!m_drawings->CloseAll()) {
         event->ignore();
         return;

@@ -8,7 +8,6 @@
 #include "app/ui/PaletteList.h"
 #include "view/StatusSink.h"
 
-class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
@@ -17,9 +16,9 @@ class CChildFrame;
 class CommandActions;
 class DrawingWindows;
 class FileCommands;
+class FrameBars;
 class FrameMenus;
 class HelpCommands;
-class LockIndicators;
 class PaletteToggleCommands;
 class ScreenStages;
 class ViewCommands;
@@ -37,8 +36,8 @@ public:
 
     CommandActions& Commands() { return *m_commands; }
     QMdiArea* Workspace() const { return m_workspace; }
-    QToolBar* Toolbar1() const { return m_toolbar1; }
-    QToolBar* Toolbar2() const { return m_toolbar2; }
+    QToolBar* Toolbar1() const;
+    QToolBar* Toolbar2() const;
     QMenu* HelpMenu() const;
 
     // A palette's window, toggle command, visibility setting and placement in one call.
@@ -77,12 +76,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateBars();
-    void CreateStatusBar();
     void CreateCommandHomes();
     void InstallMenus();
-    void RestoreBarState();
-    void SaveBarState();
 
     void OnWindowActivated();
     void ShowFrameTitle();
@@ -92,12 +87,8 @@ private:
     PaletteList* m_palettes = nullptr;
     DrawingWindows* m_drawings = nullptr;
     QMdiArea* m_workspace = nullptr;
-    QToolBar* m_toolbar1 = nullptr;
-    QToolBar* m_toolbar2 = nullptr;
-    QLabel* m_pane0 = nullptr;
-    QLabel* m_pane1 = nullptr;
+    FrameBars* m_bars = nullptr;
     QTimer* m_idleUpdate = nullptr;
-    LockIndicators* m_locks = nullptr;
     FrameMenus* m_menus = nullptr;
     std::unique_ptr<ScreenStages> m_stages;
     // The homes of the frame's own command families.
