@@ -24,8 +24,9 @@ class ScreenStages;
 class ViewCommands;
 class WindowCommands;
 
-// The main window: drawing windows in a workspace, the menus and toolbars built from the
-// command table, the status bar, the floating palettes and the full-screen stages.
+// The main window: drawing windows in a workspace, and the parts it is made of — the menus
+// (FrameMenus), the toolbars and status bar (FrameBars), the floating palettes, the
+// full-screen stages, and the homes of its own command families.
 class CMainFrame final : public QMainWindow, public StatusSink
 {
     Q_OBJECT
