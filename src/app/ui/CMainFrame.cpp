@@ -78,9 +78,11 @@ void CMainFrame::CreateCommandHomes()
 {
     CommandRegistry& registry = m_commands->Registry();
     m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
-    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(), *m_bars->Toolbar2(), *m_stages);
+    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(),
+                                                    *m_bars->Toolbar2(), *m_stages);
     m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);
-    m_windowCommands = std::make_unique<WindowCommands>(registry, *m_drawings, *m_workspace, m_context, *this);
+    m_windowCommands =
+        std::make_unique<WindowCommands>(registry, *m_drawings, *m_workspace, m_context, *this);
     m_helpCommands = std::make_unique<HelpCommands>(registry, m_context, *this);
 }
 
