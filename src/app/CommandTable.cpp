@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-using namespace CommandId;
+using enum CommandId;
 
 namespace
 {
@@ -14,25 +14,25 @@ const CommandInfo kCommands[] = {
      CommandIcon::None, C},
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
-    {Undo, "&Undo\tCtrl+Z", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
+    {Undo, "&Undo", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
      "Alt+Backspace"},
-    {Clear, "&Clear\tCtrl+W", "Ctrl+W", "Clear the drawing; Undo brings it back", "Clear",
+    {Clear, "&Clear", "Ctrl+W", "Clear the drawing; Undo brings it back", "Clear",
      CommandIcon::Clear, P},
-    {Regenerate, "&Regenerate\tCtrl+R", "Ctrl+R", "Draw the whole drawing again", "Regenerate",
+    {Regenerate, "&Regenerate", "Ctrl+R", "Draw the whole drawing again", "Regenerate",
      CommandIcon::Regenerate, P},
-    {Lines, "&Lines\tL", "L", "Draw straight rows of globs between clicks; Ctrl toggles", "Lines",
+    {Lines, "&Lines", "L", "Draw straight rows of globs between clicks; Ctrl toggles", "Lines",
      CommandIcon::Lines, C},
-    {Jitter, "&Jitter\tJ", "J", "Scatter globs around the pointer; Ctrl toggles", "Jitter",
+    {Jitter, "&Jitter", "J", "Scatter globs around the pointer; Ctrl toggles", "Jitter",
      CommandIcon::Jitter, C},
-    {Skipping, "&Skipping\tS", "S", "Leave out pointer moves between globs; Ctrl toggles",
+    {Skipping, "&Skipping", "S", "Leave out pointer moves between globs; Ctrl toggles",
      "Skipping", CommandIcon::Skipping, C},
-    {MirrorHorizontal, "Mirror &Horizontal\tH", "H", "Mirror globs left to right about the centre",
+    {MirrorHorizontal, "Mirror &Horizontal", "H", "Mirror globs left to right about the centre",
      "Mirror Horizontal", CommandIcon::MirrorHorizontal, C},
-    {MirrorVertical, "Mirror &Vertical\tV", "V", "Mirror globs top to bottom about the centre",
+    {MirrorVertical, "Mirror &Vertical", "V", "Mirror globs top to bottom about the centre",
      "Mirror Vertical", CommandIcon::MirrorVertical, C},
-    {MirrorBoth, "Mirror &Both\tB", "B", "Mirror globs both ways about the centre", "Mirror Both",
+    {MirrorBoth, "Mirror &Both", "B", "Mirror globs both ways about the centre", "Mirror Both",
      CommandIcon::MirrorBoth, C},
-    {PolarMirror, "&Polar Mirror\tP", "P", "Repeat globs around the centre; Ctrl toggles",
+    {PolarMirror, "&Polar Mirror", "P", "Repeat globs around the centre; Ctrl toggles",
      "Polar Mirror", CommandIcon::PolarMirror, C},
     {MoveCenter, "&Move Center", "", "Click to place the centre of symmetry", "Move Center",
      CommandIcon::MoveCenter, C},
@@ -44,11 +44,11 @@ const CommandInfo kCommands[] = {
      "Auto-Change Sat", CommandIcon::AutoChangeSat, C},
     {AutoChangeVal, "AutoChange &Val", "", "Set value (lightness) of color to change automatically",
      "Auto-Change Val", CommandIcon::AutoChangeVal, C},
-    {FileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new drawing", "New", CommandIcon::New, P},
-    {FileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing drawing", "Open",
+    {FileNew, "&New", "Ctrl+N", "Create a new drawing", "New", CommandIcon::New, P},
+    {FileOpen, "&Open...", "Ctrl+O", "Open an existing drawing", "Open",
      CommandIcon::Open, P},
     {FileClose, "&Close", "", "Close the active drawing", "Close", CommandIcon::None, P},
-    {FileSave, "&Save\tCtrl+S", "Ctrl+S", "Save the active drawing", "Save", CommandIcon::Save,
+    {FileSave, "&Save", "Ctrl+S", "Save the active drawing", "Save", CommandIcon::Save,
      P},
     {FileSaveAs, "Save &As...", "", "Save the active drawing with a new name", "Save As",
      CommandIcon::None, P},
@@ -62,13 +62,13 @@ const CommandInfo kCommands[] = {
      CommandIcon::None, C},
     {ToggleStatusBar, "&Status Bar", "", "Show or hide the status bar", "Status Bar",
      CommandIcon::None, C},
-    {ToggleShapes, "&Shapes\tCtrl+1", "Ctrl+1", "Toggle display of Glob Shapes window",
+    {ToggleShapes, "&Shapes", "Ctrl+1", "Toggle display of Glob Shapes window",
      "Glob Shapes", CommandIcon::None, C},
-    {ToggleColors, "C&olors\tCtrl+2", "Ctrl+2", "Toggle display of Colors window", "Colors",
+    {ToggleColors, "C&olors", "Ctrl+2", "Toggle display of Colors window", "Colors",
      CommandIcon::None, C},
-    {ToggleHistory, "&Drawing History\tCtrl+3", "Ctrl+3",
+    {ToggleHistory, "&Drawing History", "Ctrl+3",
      "Toggle display of Drawing History window", "Drawing History", CommandIcon::None, C},
-    {FullScreen, "&Full Screen\tCtrl+F", "Ctrl+F", "Enter or exit Full-screen mode",
+    {FullScreen, "&Full Screen", "Ctrl+F", "Enter or exit Full-screen mode",
      "Full Screen", CommandIcon::FullScreen, P},
     {DrawingInfo, "Drawing &Info...", "", "Show the size and contents of the drawing",
      "Drawing Info", CommandIcon::Info, P},
@@ -118,7 +118,7 @@ std::span<const CommandInfo> CommandTable::Commands()
     return kCommands;
 }
 
-const CommandInfo* CommandTable::Find(int id)
+const CommandInfo* CommandTable::Find(CommandId id)
 {
     const auto found = std::ranges::find(kCommands, id, &CommandInfo::id);
     return found == std::end(kCommands) ? nullptr : &*found;
@@ -143,15 +143,29 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             HelpMenu()};
 }
 
-std::vector<int> CommandTable::Toolbar1()
+std::vector<CommandId> CommandTable::Toolbar1()
 {
-    return {FileNew, FileOpen, FileSave, Separator, 57635, 57634, 57637, Separator,
-            57607, 57609, ContextHelp};
+    return {FileNew, FileOpen, FileSave, Separator, Cut, Copy, Paste, Separator,
+            Print, PrintPreview, ContextHelp};
 }
 
-std::vector<int> CommandTable::Toolbar2()
+std::vector<CommandId> CommandTable::Toolbar2()
 {
-    return {57643, Separator, 32794, 32775, 32776, 32774, 32779, 32801, 32809, 32823, 32825,
-            Separator, 32777, 32781, Separator, 32789, 32790, 32791, 32820, 32819,
-            Separator, 32792};
+    return {Undo, Separator, MoveCenter, MirrorHorizontal, MirrorVertical, MirrorBoth,
+            PolarMirror, Lines, Jitter, Skipping, Pattern, Separator, Regenerate, Clear,
+            Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal, SampleShape, SampleColor,
+            Separator, SimulateDepth};
+}
+
+std::span<const CommandId> CommandTable::StillToCome()
+{
+    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print,
+                                                 PrintPreview, Pattern, SampleShape,
+                                                 SampleColor, SimulateDepth};
+    return kStillToCome;
+}
+
+bool CommandTable::IsStillToCome(CommandId id)
+{
+    return std::ranges::find(StillToCome(), id) != StillToCome().end();
 }

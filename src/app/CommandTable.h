@@ -3,51 +3,60 @@
 #include <span>
 #include <vector>
 
-// Command ids as the menus, toolbars and status prompts know them.
-namespace CommandId
-{
-constexpr int TipOfTheDay = 105;
-constexpr int ToggleShapes = 32783;
-constexpr int ToggleColors = 32786;
-constexpr int ToggleHistory = 32800;
-constexpr int ToggleToolbar2 = 32834;
-constexpr int FullScreen = 32835;
-constexpr int DrawingInfo = 32870;
-constexpr int FileNew = 57600;
-constexpr int FileOpen = 57601;
-constexpr int FileClose = 57602;
-constexpr int FileSave = 57603;
-constexpr int FileSaveAs = 57604;
-constexpr int PrintSetup = 57606;
-constexpr int RecentFile = 57616; // placeholder row where the recent files are listed
-constexpr int WindowCascade = 57650;
-constexpr int WindowTile = 57651;
-constexpr int About = 57664;
-constexpr int Exit = 57665;
-constexpr int HelpTopics = 57667;
-constexpr int ContextHelp = 57669;
-constexpr int Help = 57670;
-constexpr int ToggleToolbar = 59392;
-constexpr int ToggleStatusBar = 59393;
-constexpr int Undo = 57643;
-constexpr int Clear = 32781;
-constexpr int Regenerate = 32777;
-constexpr int Lines = 32801;
-constexpr int Jitter = 32809;
-constexpr int Skipping = 32823;
-constexpr int MirrorHorizontal = 32775;
-constexpr int MirrorVertical = 32776;
-constexpr int MirrorBoth = 32774;
-constexpr int PolarMirror = 32779;
-constexpr int MoveCenter = 32794;
-constexpr int ResetCenter = 32795;
-constexpr int AutoChangeHue = 32789;
-constexpr int AutoChangeSat = 32790;
-constexpr int AutoChangeVal = 32791;
-constexpr int LoadBackground = 32829;
-constexpr int RemoveBackground = 32830;
-constexpr int Separator = 0;
-} // namespace CommandId
+// Command ids as the menus, toolbars and status prompts know them; the numbers are kept.
+enum class CommandId : int {
+    TipOfTheDay = 105,
+    ToggleShapes = 32783,
+    ToggleColors = 32786,
+    ToggleHistory = 32800,
+    ToggleToolbar2 = 32834,
+    FullScreen = 32835,
+    DrawingInfo = 32870,
+    FileNew = 57600,
+    FileOpen = 57601,
+    FileClose = 57602,
+    FileSave = 57603,
+    FileSaveAs = 57604,
+    PrintSetup = 57606,
+    RecentFile = 57616, // placeholder row where the recent files are listed
+    WindowCascade = 57650,
+    WindowTile = 57651,
+    About = 57664,
+    Exit = 57665,
+    HelpTopics = 57667,
+    ContextHelp = 57669,
+    Help = 57670,
+    ToggleToolbar = 59392,
+    ToggleStatusBar = 59393,
+    Undo = 57643,
+    Clear = 32781,
+    Regenerate = 32777,
+    Lines = 32801,
+    Jitter = 32809,
+    Skipping = 32823,
+    MirrorHorizontal = 32775,
+    MirrorVertical = 32776,
+    MirrorBoth = 32774,
+    PolarMirror = 32779,
+    MoveCenter = 32794,
+    ResetCenter = 32795,
+    AutoChangeHue = 32789,
+    AutoChangeSat = 32790,
+    AutoChangeVal = 32791,
+    LoadBackground = 32829,
+    RemoveBackground = 32830,
+    // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
+    Cut = 57635,
+    Copy = 57634,
+    Paste = 57637,
+    Print = 57607,
+    PrintPreview = 57609,
+    Pattern = 32825,
+    SampleShape = 32820,
+    SampleColor = 32819,
+    SimulateDepth = 32792,
+    Separator = 0,
+};
 
 enum class CommandIcon {
     None,
@@ -88,9 +97,9 @@ enum class CommandKind { Plain, Checkable };
 // One row per command: everything a menu item, toolbar button and status prompt need.
 struct CommandInfo
 {
-    int id;
-    const char* text;     // menu text with '&' and an optional "\t" accelerator label
-    const char* shortcut; // QKeySequence text, may be empty
+    CommandId id;
+    const char* text;     // menu text with '&'; the menu shows the shortcut beside it
+    const char* shortcut; // QKeySequence text, may be empty; the one place the key is written
     const char* prompt;   // status-bar prompt
     const char* tooltip;
     CommandIcon icon;
@@ -102,18 +111,22 @@ struct CommandInfo
 struct MenuLayout
 {
     const char* title;
-    std::vector<int> items;
+    std::vector<CommandId> items;
 };
 
 namespace CommandTable
 {
 std::span<const CommandInfo> Commands();
-const CommandInfo* Find(int id);
+const CommandInfo* Find(CommandId id);
 
 std::vector<MenuLayout> MenusWithoutDrawing();
 std::vector<MenuLayout> MenusWithDrawing();
 
-// Toolbar buttons in order; ids without a row in the table are left out when built.
-std::vector<int> Toolbar1();
-std::vector<int> Toolbar2();
+// Toolbar buttons in order. Every id has a row, or is still to come and left out when built.
+std::vector<CommandId> Toolbar1();
+std::vector<CommandId> Toolbar2();
+
+// The commands that have an id and a toolbar place but are not built yet: no row, no button.
+std::span<const CommandId> StillToCome();
+bool IsStillToCome(CommandId id);
 } // namespace CommandTable

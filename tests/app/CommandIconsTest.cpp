@@ -33,10 +33,10 @@ std::string Unreadable(const QImage& image, int side)
     return opaque.size() == 1 ? "a single colour" : "";
 }
 
-std::vector<int> ToolbarIds()
+std::vector<CommandId> ToolbarIds()
 {
-    std::vector<int> ids = CommandTable::Toolbar1();
-    const std::vector<int> second = CommandTable::Toolbar2();
+    std::vector<CommandId> ids = CommandTable::Toolbar1();
+    const std::vector<CommandId> second = CommandTable::Toolbar2();
     ids.insert(ids.end(), second.begin(), second.end());
     return ids;
 }
@@ -45,7 +45,7 @@ std::vector<int> ToolbarIds()
 TEST(CommandIcons, EveryToolbarCommandInTheTableHasAPicture)
 {
     int checked = 0;
-    for (int id : ToolbarIds()) {
+    for (CommandId id : ToolbarIds()) {
         const CommandInfo* info = CommandTable::Find(id);
         if (id == CommandId::Separator || info == nullptr)
             continue;

@@ -13,7 +13,7 @@
 #include "app/ui/CFewColorsDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTipDlg.h"
-#include "app/ui/DrawingCommands.h"
+#include "app/ui/DrawingCommandHomes.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/PaletteWindows.h"
 #include "app/ui/ShellMessageBox.h"
@@ -169,8 +169,7 @@ void CDaubrixApp::Exit()
         m_frame->Palettes().RecordPlacements();
     m_palettes.reset();
     // The drawing commands listen to the workspace, which signals while the frame goes.
-    delete m_commands;
-    m_commands = nullptr;
+    m_drawingCommands.reset();
     m_frame.reset();
     if (m_doNotSave || !m_settingsRead)
         return;
@@ -182,8 +181,10 @@ void CDaubrixApp::Exit()
 
 DrawingTools CDaubrixApp::Tools()
 {
-    if (m_commands)
-        return m_commands->ToolsForViews();
+    if (m_drawingCommands) {
+        m_oneShot = OneShotModes{};
+        return DrawingTools{m_shapes, m_modes, m_drift, m_random, &m_drawingCommands->ViewLink(), &m_oneShot};
+    }
     return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr};
 }
 
@@ -191,11 +192,13 @@ void CDaubrixApp::CreatePalettes()
 {
     if (m_hooks.makeView)
         return; // tests that bring their own views bring no palettes either
-    m_commands = new DrawingCommands(*m_frame, Tools(), nullptr);
-    m_palettes = std::make_unique<PaletteWindows>(m_shapes, m_commands, m_random, m_programFolder, m_frame.get());
-    m_commands->SetPalette(&m_palettes->Palette());
-    m_commands->SetLowColorQuery([this] { return m_lowColor; });
-    m_commands->SetPictureChooser(m_hooks.choosePicture);
+    m_drawingCommands = std::make_unique<DrawingCommandHomes>(
+        *m_frame, DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr, &m_oneShot});
+    ActiveViewLink& link = m_drawingCommands->ViewLink();
+    m_palettes = std::make_unique<PaletteWindows>(m_shapes, &link, m_random, m_programFolder, m_frame.get());
+    link.SetPalette(&m_palettes->Palette());
+    m_drawingCommands->Background().SetLowColorQuery([this] { return m_lowColor; });
+    m_drawingCommands->Background().SetPictureChooser(m_hooks.choosePicture);
     m_palettes->RegisterWith(*m_frame);
 }
 
@@ -204,8 +207,8 @@ FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& d
     auto& document = static_cast<DaubrixDrawingDocument&>(*drawing.document);
     auto* view = new CDaubrixView(document.Doc(), Tools());
     document.SetViewHost(&view->BackgroundStore());
-    if (m_commands)
-        m_commands->AdoptView(view);
+    if (m_drawingCommands)
+        m_drawingCommands->HistoryLink().AdoptView(view);
     QObject::connect(view, &QObject::destroyed, [&document] { document.SetViewHost(nullptr); });
     QObject::connect(view, &CDaubrixView::DrawingChanged, [this, &drawing] {
         if (m_frame)

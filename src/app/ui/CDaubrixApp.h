@@ -13,11 +13,12 @@
 #include "color/RandomGenerator.h"
 #include "view/DrawingModes.h"
 #include "view/DrawingTools.h"
+#include "view/OneShotModes.h"
 #include "shapes/ShapeTable.h"
 
 class QDialog;
 class CMainFrame;
-class DrawingCommands;
+class DrawingCommandHomes;
 class PaletteWindows;
 
 // The program as a whole: start-up in order, what all drawings share, and the settings
@@ -81,7 +82,8 @@ private:
     DocumentManager m_documents;
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;
-    DrawingCommands* m_commands = nullptr; // owned by the frame
+    OneShotModes m_oneShot; // cleared whenever a drawing window is made
+    std::unique_ptr<DrawingCommandHomes> m_drawingCommands; // once the palettes are there
     std::unique_ptr<PaletteWindows> m_palettes;
     bool m_loading = true;
     bool m_lowColor = false;

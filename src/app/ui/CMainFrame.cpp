@@ -5,62 +5,22 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QPageSetupDialog>
-#include <QPrinter>
-#include <QSettings>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
-#include <QWhatsThis>
 
 #include "app/CommandIcons.h"
-#include "app/ui/CAboutDlg.h"
 #include "app/ui/CChildFrame.h"
-#include "app/ui/CDrawingInfoDlg.h"
-#include "app/ui/CHelpDlg.h"
-#include "app/ui/CNewDrawingDlg.h"
-#include "app/ui/CTipDlg.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/DrawingWindows.h"
+#include "app/ui/FileCommands.h"
+#include "app/ui/FrameBars.h"
 #include "app/ui/FrameMenus.h"
-#include "app/ui/LockIndicators.h"
+#include "app/ui/HelpCommands.h"
+#include "app/ui/PaletteToggleCommands.h"
 #include "app/ui/ScreenStages.h"
-#include "app/ui/ShellMessageBox.h"
-#include "view/ui/CDaubrixView.h"
-#include "view/ui/DrawingViewPort.h"
-
-using namespace CommandId;
-
-struct CMainFrame::FrameHandler
-{
-    int id;
-    void (CMainFrame::*run)();
-    void (CMainFrame::*update)(QAction&);
-};
-
-const CMainFrame::FrameHandler CMainFrame::kHandlers[] = {
-    {FileNew, &CMainFrame::OnNew, nullptr},
-    {FileOpen, &CMainFrame::OnOpen, nullptr},
-    {FileClose, &CMainFrame::OnClose, &CMainFrame::UpdateNeedsDrawing},
-    {FileSave, &CMainFrame::OnSave, &CMainFrame::UpdateNeedsDrawing},
-    {FileSaveAs, &CMainFrame::OnSaveAs, &CMainFrame::UpdateNeedsDrawing},
-    {PrintSetup, &CMainFrame::OnPrintSetup, nullptr},
-    {Exit, &CMainFrame::OnExit, nullptr},
-    {ToggleToolbar, &CMainFrame::OnToggleToolbar1, &CMainFrame::UpdateToolbar1},
-    {ToggleToolbar2, &CMainFrame::OnToggleToolbar2, &CMainFrame::UpdateToolbar2},
-    {ToggleStatusBar, &CMainFrame::OnToggleStatusBar, &CMainFrame::UpdateStatusBar},
-    {FullScreen, &CMainFrame::ToggleFullScreen, nullptr},
-    {DrawingInfo, &CMainFrame::OnDrawingInfo, &CMainFrame::UpdateNeedsDrawing},
-    {WindowCascade, &CMainFrame::OnCascade, &CMainFrame::UpdateNeedsDrawing},
-    {WindowTile, &CMainFrame::OnTile, &CMainFrame::UpdateNeedsDrawing},
-    {TipOfTheDay, &CMainFrame::OnTipOfTheDay, nullptr},
-    {HelpTopics, &CMainFrame::OnHelpTopics, nullptr},
-    {ContextHelp, &CMainFrame::OnContextHelp, nullptr},
-    {About, &CMainFrame::OnAbout, nullptr},
-};
+#include "app/ui/ViewCommands.h"
+#include "app/ui/WindowCommands.h"
 
 namespace
 {
@@ -88,15 +48,13 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     m_workspace->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workspace);
     m_drawings = new DrawingWindows(m_context, *m_workspace, *this);
-    CreateBars();
-    CreateStatusBar();
-    m_stages = std::make_unique<ScreenStages>(
-        *this, std::array<QWidget*, 3>{m_toolbar1, m_toolbar2, statusBar()}, *m_palettes);
+    m_bars = new FrameBars(*this, *m_commands);
+    m_stages = std::make_unique<ScreenStages>(*this, m_bars->All(), *m_palettes);
     m_menus = new FrameMenus(*this, *m_commands, m_context.documents.Recent(),
                              [this](const QString& path) { m_drawings->OpenDrawing(path); });
-    RegisterHandlers();
+    CreateCommandHomes();
     InstallMenus();
-    RestoreBarState();
+    m_bars->RestoreState();
     m_context.documents.SetListener([this](DocumentManager::Drawing& drawing) {
         m_drawings->ShowTitles(drawing);
         ShowFrameTitle();
@@ -105,7 +63,7 @@ CMainFrame::CMainFrame(FrameContext context, QWidget* parent)
     connect(m_workspace, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
     m_idleUpdate = new QTimer(this);
     connect(m_idleUpdate, &QTimer::timeout, m_commands, &CommandActions::UpdateAll);
-    connect(m_idleUpdate, &QTimer::timeout, m_locks, &LockIndicators::Refresh);
+    connect(m_idleUpdate, &QTimer::timeout, m_bars, &FrameBars::RefreshLocks);
     m_idleUpdate->start(250);
 }
 
@@ -116,38 +74,16 @@ CMainFrame::~CMainFrame()
     m_workspace->disconnect(this);
 }
 
-void CMainFrame::RegisterHandlers()
+void CMainFrame::CreateCommandHomes()
 {
-    for (const FrameHandler& handler : kHandlers) {
-        CommandActions::Update update;
-        if (handler.update)
-            update = [this, fn = handler.update](QAction& action) { (this->*fn)(action); };
-        m_commands->SetHandler(handler.id, [this, fn = handler.run] { (this->*fn)(); }, update);
-    }
-}
-
-void CMainFrame::CreateBars()
-{
-    m_toolbar1 = addToolBar(QStringLiteral("Toolbar"));
-    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar2 = addToolBar(QStringLiteral("Toolbar 2"));
-    m_toolbar2->setObjectName(QStringLiteral("Toolbar2"));
-    for (QToolBar* bar : {m_toolbar1, m_toolbar2})
-        bar->setIconSize(QSize(16, 16));
-    m_commands->FillToolbar(*m_toolbar1, CommandTable::Toolbar1());
-    m_commands->FillToolbar(*m_toolbar2, CommandTable::Toolbar2());
-    m_toolbar2->setVisible(!m_toolbar2->actions().isEmpty());
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    m_pane0 = new QLabel(QStringLiteral("Ready"));
-    m_pane1 = new QLabel(QStringLiteral(" "));
-    m_pane1->setMinimumWidth(30);
-    m_pane1->setAlignment(Qt::AlignCenter);
-    statusBar()->addWidget(m_pane0, 1);
-    statusBar()->addPermanentWidget(m_pane1);
-    m_locks = new LockIndicators(*statusBar());
+    CommandRegistry& registry = m_commands->Registry();
+    m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
+    m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(),
+                                                    *m_bars->Toolbar2(), *m_stages);
+    m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);
+    m_windowCommands =
+        std::make_unique<WindowCommands>(registry, *m_drawings, *m_workspace, m_context, *this);
+    m_helpCommands = std::make_unique<HelpCommands>(registry, m_context, *this);
 }
 
 QMenu* CMainFrame::HelpMenu() const
@@ -160,37 +96,20 @@ void CMainFrame::InstallMenus()
     m_menus->Install(!m_workspace->subWindowList().isEmpty());
 }
 
-void CMainFrame::RestoreBarState()
+QToolBar* CMainFrame::Toolbar1() const
 {
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    restoreState(store.value(QStringLiteral("Toolbars/State")).toByteArray());
-    // The toolbars' state does not cover the status bar: it has a value of its own.
-    statusBar()->setVisible(store.value(QStringLiteral("Toolbars/StatusBar"), true).toBool());
-    if (m_toolbar2->actions().isEmpty())
-        m_toolbar2->hide();
+    return m_bars->Toolbar1();
 }
 
-void CMainFrame::SaveBarState()
+QToolBar* CMainFrame::Toolbar2() const
 {
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    store.setValue(QStringLiteral("Toolbars/State"), saveState());
-    store.setValue(QStringLiteral("Toolbars/StatusBar"), statusBar()->isVisibleTo(this));
-}
-
-QPrinter& CMainFrame::Printer()
-{
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
-    return *m_printer;
+    return m_bars->Toolbar2();
 }
 
 void CMainFrame::RegisterPalette(const PaletteRegistration& palette)
 {
     m_palettes->Register(palette);
-    const int id = palette.commandId;
-    m_commands->SetHandler(
-        id, [this, id] { m_palettes->Toggle(id); },
-        [this, id](QAction& action) { action.setChecked(m_palettes->IsVisible(id)); });
+    m_commands->Update(palette.commandId); // its toggle comes on
 }
 
 // ---- screen stages ----
@@ -214,7 +133,7 @@ int CMainFrame::ScreenStage() const
 
 void CMainFrame::ShowProgress(int percent)
 {
-    m_pane1->setText(QString::asprintf("%2d%%", percent));
+    m_bars->ShowProgress(percent);
 }
 
 void CMainFrame::SetWaitCursor(bool waiting)
@@ -227,20 +146,17 @@ void CMainFrame::SetWaitCursor(bool waiting)
 
 void CMainFrame::ClearProgress()
 {
-    m_pane1->setText(QStringLiteral(" "));
+    m_bars->ClearProgress();
 }
 
 void CMainFrame::SetPaneText(int pane, const QString& text)
 {
-    if (pane == 0)
-        m_pane0->setText(text);
-    else if (pane == 1)
-        m_pane1->setText(text);
+    m_bars->SetPaneText(pane, text);
 }
 
 QString CMainFrame::PaneText(int pane) const
 {
-    return pane == 0 ? m_pane0->text() : pane == 1 ? m_pane1->text() : QString();
+    return m_bars->PaneText(pane);
 }
 
 // ---- placement and closing ----
@@ -276,7 +192,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     m_stages->ReturnToNormal();
     RecordPlacement();
-    SaveBarState();
+    m_bars->SaveState();
     if (!m_drawings->CloseAll()) {
         event->ignore();
         return;
@@ -313,142 +229,4 @@ void CMainFrame::ShowFrameTitle()
     const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
     setWindowTitle(drawing ? QStringLiteral("Daubrix - ") + drawing->title
                            : QStringLiteral("Daubrix"));
-}
-
-void CMainFrame::OnNew()
-{
-    m_drawings->NewDrawing();
-}
-
-void CMainFrame::OnOpen()
-{
-    const QString path = m_context.chooseOpenPath(this);
-    if (!path.isEmpty())
-        m_drawings->OpenDrawing(path);
-}
-
-void CMainFrame::OnClose()
-{
-    if (QMdiSubWindow* child = m_drawings->ActiveChild())
-        child->close();
-}
-
-void CMainFrame::OnSave()
-{
-    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
-        m_drawings->SaveDrawing(*drawing);
-}
-
-void CMainFrame::OnSaveAs()
-{
-    if (DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing())
-        m_drawings->SaveDrawingAs(*drawing);
-}
-
-void CMainFrame::OnPrintSetup()
-{
-    QPageSetupDialog dialog(&Printer(), this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnExit()
-{
-    close();
-}
-
-void CMainFrame::OnToggleToolbar1()
-{
-    m_toolbar1->setVisible(!m_toolbar1->isVisibleTo(this));
-}
-
-void CMainFrame::OnToggleToolbar2()
-{
-    m_toolbar2->setVisible(!m_toolbar2->isVisibleTo(this));
-}
-
-void CMainFrame::OnToggleStatusBar()
-{
-    statusBar()->setVisible(!statusBar()->isVisibleTo(this));
-}
-
-void CMainFrame::OnDrawingInfo()
-{
-    const DocumentManager::Drawing* drawing = m_drawings->ActiveDrawing();
-    if (!drawing)
-        return;
-    const DrawingDocument& document = *drawing->document;
-    CDrawingInfoDlg::Facts facts;
-    facts.globCount = document.GlobCount();
-    facts.colorCount = document.ColorChangeCount();
-    facts.width = document.Size().width();
-    facts.height = document.Size().height();
-    facts.background = document.BackgroundColor();
-    if (CChildFrame* child = m_drawings->ActiveChild()) {
-        if (auto* view = qobject_cast<CDaubrixView*>(child->widget())) {
-            const DrawingSession& session = view->Session();
-            facts.clearPending = session.ClearPending();
-            facts.hiddenGlobs = qMax(0, facts.globCount - session.Canvas().HistoryPosition());
-        }
-    }
-    CDrawingInfoDlg dialog(facts, this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnCascade()
-{
-    m_workspace->cascadeSubWindows();
-}
-
-void CMainFrame::OnTile()
-{
-    m_workspace->tileSubWindows();
-}
-
-void CMainFrame::OnTipOfTheDay()
-{
-    QSettings store(QStringLiteral("Zentrik"), QStringLiteral("Daubrix"));
-    CTipDlg dialog(m_context.programFolder + QStringLiteral("tips.txt"), store, this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::OnHelpTopics()
-{
-    if (!m_help) {
-        m_help = new CHelpDlg(m_context.programFolder + QStringLiteral("help/index.html"), this);
-        m_help->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_help->show();
-    m_help->raise();
-}
-
-void CMainFrame::OnContextHelp()
-{
-    QWhatsThis::enterWhatsThisMode();
-}
-
-void CMainFrame::OnAbout()
-{
-    CAboutDlg dialog(this);
-    m_context.runModal(dialog);
-}
-
-void CMainFrame::UpdateNeedsDrawing(QAction& action)
-{
-    action.setEnabled(m_drawings->ActiveDrawing() != nullptr);
-}
-
-void CMainFrame::UpdateToolbar1(QAction& action)
-{
-    action.setChecked(m_toolbar1->isVisibleTo(this));
-}
-
-void CMainFrame::UpdateToolbar2(QAction& action)
-{
-    action.setEnabled(!m_toolbar2->actions().isEmpty());
-    action.setChecked(m_toolbar2->isVisibleTo(this));
-}
-
-void CMainFrame::UpdateStatusBar(QAction& action)
-{
-    action.setChecked(statusBar()->isVisibleTo(this));
 }

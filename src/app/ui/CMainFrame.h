@@ -3,28 +3,30 @@
 #include <memory>
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include "app/ui/FrameContext.h"
 #include "app/ui/PaletteList.h"
 #include "view/StatusSink.h"
 
-class QLabel;
 class QMdiArea;
 class QMenu;
-class QPrinter;
 class QTimer;
 class QToolBar;
 class CChildFrame;
-class CHelpDlg;
 class CommandActions;
 class DrawingWindows;
+class FileCommands;
+class FrameBars;
 class FrameMenus;
-class LockIndicators;
+class HelpCommands;
+class PaletteToggleCommands;
 class ScreenStages;
+class ViewCommands;
+class WindowCommands;
 
-// The main window: drawing windows in a workspace, the menus and toolbars built from the
-// command table, the status bar, the floating palettes and the full-screen stages.
+// The main window: drawing windows in a workspace, and the parts it is made of — the menus
+// (FrameMenus), the toolbars and status bar (FrameBars), the floating palettes, the
+// full-screen stages, and the homes of its own command families.
 class CMainFrame final : public QMainWindow, public StatusSink
 {
     Q_OBJECT
@@ -35,10 +37,9 @@ public:
 
     CommandActions& Commands() { return *m_commands; }
     QMdiArea* Workspace() const { return m_workspace; }
-    QToolBar* Toolbar1() const { return m_toolbar1; }
-    QToolBar* Toolbar2() const { return m_toolbar2; }
+    QToolBar* Toolbar1() const;
+    QToolBar* Toolbar2() const;
     QMenu* HelpMenu() const;
-    QPrinter& Printer();
 
     // A palette's window, toggle command, visibility setting and placement in one call.
     void RegisterPalette(const PaletteRegistration& palette);
@@ -76,53 +77,25 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct FrameHandler;
-    static const FrameHandler kHandlers[];
-
-    void CreateBars();
-    void CreateStatusBar();
-    void RegisterHandlers();
+    void CreateCommandHomes();
     void InstallMenus();
-    void RestoreBarState();
-    void SaveBarState();
 
-    void OnNew();
-    void OnOpen();
-    void OnClose();
-    void OnSave();
-    void OnSaveAs();
     void OnWindowActivated();
     void ShowFrameTitle();
-    void OnPrintSetup();
-    void OnExit();
-    void OnToggleToolbar1();
-    void OnToggleToolbar2();
-    void OnToggleStatusBar();
-    void OnDrawingInfo();
-    void OnCascade();
-    void OnTile();
-    void OnTipOfTheDay();
-    void OnHelpTopics();
-    void OnContextHelp();
-    void OnAbout();
-    void UpdateNeedsDrawing(QAction& action);
-    void UpdateToolbar1(QAction& action);
-    void UpdateToolbar2(QAction& action);
-    void UpdateStatusBar(QAction& action);
 
     FrameContext m_context;
     CommandActions* m_commands = nullptr;
     PaletteList* m_palettes = nullptr;
     DrawingWindows* m_drawings = nullptr;
     QMdiArea* m_workspace = nullptr;
-    QToolBar* m_toolbar1 = nullptr;
-    QToolBar* m_toolbar2 = nullptr;
-    QLabel* m_pane0 = nullptr;
-    QLabel* m_pane1 = nullptr;
+    FrameBars* m_bars = nullptr;
     QTimer* m_idleUpdate = nullptr;
-    LockIndicators* m_locks = nullptr;
     FrameMenus* m_menus = nullptr;
     std::unique_ptr<ScreenStages> m_stages;
-    std::unique_ptr<QPrinter> m_printer;
-    QPointer<CHelpDlg> m_help;
+    // The homes of the frame's own command families.
+    std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<ViewCommands> m_viewCommands;
+    std::unique_ptr<PaletteToggleCommands> m_paletteToggles;
+    std::unique_ptr<WindowCommands> m_windowCommands;
+    std::unique_ptr<HelpCommands> m_helpCommands;
 };

@@ -29,30 +29,32 @@ void AddSeparator(QWidget& target, bool& pending)
 }
 } // namespace
 
-CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner) {}
+CommandActions::CommandActions(QWidget* owner) : QObject(owner), m_owner(owner)
+{
+    m_registry.SetListener([this](CommandId id) { Update(id); });
+}
 
 QAction* CommandActions::MakeAction(const CommandInfo& info)
 {
-    const QString text = QString::fromUtf8(info.text);
-    auto* action = new QAction(MakeIcon(info.icon), text.section(u'\t', 0, 0), m_owner);
-    action->setData(info.id);
+    auto* action = new QAction(MakeIcon(info.icon), QString::fromUtf8(info.text), m_owner);
+    action->setData(static_cast<int>(info.id));
     QList<QKeySequence> keys{QKeySequence(QString::fromLatin1(info.shortcut))};
     if (*info.altShortcut)
         keys.append(QKeySequence(QString::fromLatin1(info.altShortcut)));
-    action->setShortcuts(keys); // the menu shows the first
+    action->setShortcuts(keys); // the menu shows the first beside the text
     action->setStatusTip(QString::fromUtf8(info.prompt));
     action->setToolTip(QString::fromUtf8(info.tooltip));
     action->setIconText(QString::fromUtf8(info.tooltip)); // what a toolbar button without a picture shows
     action->setWhatsThis(QString::fromUtf8(info.prompt));
     action->setCheckable(info.kind == CommandKind::Checkable);
     action->setEnabled(false);
-    const int id = info.id;
+    const CommandId id = info.id;
     connect(action, &QAction::triggered, this, [this, id] { Trigger(id); });
     m_owner->addAction(action);
     return action;
 }
 
-QAction* CommandActions::Action(int id)
+QAction* CommandActions::Action(CommandId id)
 {
     if (auto found = m_actions.find(id); found != m_actions.end())
         return found->second;
@@ -64,35 +66,33 @@ QAction* CommandActions::Action(int id)
     return action;
 }
 
-void CommandActions::SetHandler(int id, Run run, Update update)
+void CommandActions::Update(CommandId id)
 {
-    m_handlers[id] = Handler{std::move(run), std::move(update)};
     if (QAction* action = Action(id))
         UpdateAction(*action);
 }
 
-void CommandActions::Trigger(int id)
+void CommandActions::Trigger(CommandId id)
 {
-    const auto found = m_handlers.find(id);
-    if (found == m_handlers.end() || !found->second.run)
+    const CommandRegistry::Entry* entry = m_registry.Find(id);
+    if (!entry || !entry->run)
         return;
-    // Copied: a handler may replace handlers while it runs.
-    const Run run = found->second.run;
+    // Copied: a command may register commands while it runs.
+    const CommandRegistry::Run run = entry->run;
     run();
-    if (QAction* action = Action(id))
-        UpdateAction(*action);
+    Update(id);
 }
 
 void CommandActions::UpdateAction(QAction& action)
 {
-    const auto found = m_handlers.find(action.data().toInt());
-    if (found == m_handlers.end()) {
+    const CommandRegistry::Entry* entry = m_registry.Find(CommandId{action.data().toInt()});
+    if (!entry) {
         action.setEnabled(false);
         return;
     }
     action.setEnabled(true);
-    if (found->second.update)
-        found->second.update(action);
+    if (entry->update)
+        entry->update(action);
 }
 
 void CommandActions::UpdateAll()
@@ -105,7 +105,7 @@ QMenu* CommandActions::BuildMenu(const MenuLayout& layout, QWidget* parent)
 {
     auto* menu = new QMenu(QString::fromUtf8(layout.title), parent);
     bool separatorPending = false;
-    for (int id : layout.items) {
+    for (CommandId id : layout.items) {
         if (id == CommandId::Separator) {
             AddSeparator(*menu, separatorPending);
             continue;
@@ -137,17 +137,20 @@ QMenu* CommandActions::BuildMenu(const MenuLayout& layout, QWidget* parent)
     return menu;
 }
 
-void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<int>& ids)
+void CommandActions::FillToolbar(QToolBar& toolbar, const std::vector<CommandId>& ids)
 {
     bool separatorPending = false;
-    for (int id : ids) {
+    for (CommandId id : ids) {
         if (id == CommandId::Separator) {
             AddSeparator(toolbar, separatorPending);
             continue;
         }
         QAction* action = Action(id);
-        if (!action)
+        if (!action) {
+            // Only a command still to come has no row; its button waits until it is built.
+            Q_ASSERT(CommandTable::IsStillToCome(id));
             continue;
+        }
         if (separatorPending)
             toolbar.addSeparator();
         separatorPending = false;

@@ -1,53 +1,47 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <vector>
 
 #include <QObject>
 
 #include "app/CommandTable.h"
+#include "app/ui/CommandRegistry.h"
 
 class QAction;
 class QMenu;
 class QToolBar;
 class QWidget;
 
-// The QAction of every command in the command table, with its handler and update function
-// found by id. A command without a handler stays disabled.
+// The QAction of every command in the command table, run and updated through the command
+// registry by id, and the menus and toolbars made of them. A command whose home has not
+// registered it stays disabled.
 class CommandActions final : public QObject
 {
     Q_OBJECT
 
 public:
-    using Run = std::function<void()>;
-    using Update = std::function<void(QAction&)>;
-
     // Actions are added to owner so that their shortcuts work in all its child windows.
     explicit CommandActions(QWidget* owner);
 
-    QAction* Action(int id); // null when the table has no row for id
-    void SetHandler(int id, Run run, Update update = {});
-    bool HasHandler(int id) const { return m_handlers.contains(id); }
-    void Trigger(int id);
+    QAction* Action(CommandId id); // null when the table has no row for id
+    // Where the command homes register what each command does.
+    CommandRegistry& Registry() { return m_registry; }
+    const CommandRegistry& Registry() const { return m_registry; }
+    void Trigger(CommandId id);
 
+    void Update(CommandId id);
     void UpdateAction(QAction& action);
     void UpdateAll();
 
     // A menu of the commands that exist, or null when none of its commands exists.
     QMenu* BuildMenu(const MenuLayout& layout, QWidget* parent);
-    void FillToolbar(QToolBar& toolbar, const std::vector<int>& ids);
+    void FillToolbar(QToolBar& toolbar, const std::vector<CommandId>& ids);
 
 private:
-    struct Handler
-    {
-        Run run;
-        Update update;
-    };
-
     QAction* MakeAction(const CommandInfo& info);
 
     QWidget* m_owner;
-    std::map<int, QAction*> m_actions;
-    std::map<int, Handler> m_handlers;
+    std::map<CommandId, QAction*> m_actions;
+    CommandRegistry m_registry;
 };

@@ -23,7 +23,7 @@ void PaletteList::Register(const PaletteRegistration& palette)
         palette.window->show();
 }
 
-const PaletteRegistration* PaletteList::Find(int commandId) const
+const PaletteRegistration* PaletteList::Find(CommandId commandId) const
 {
     for (const PaletteRegistration& palette : m_palettes) {
         if (palette.commandId == commandId)
@@ -44,7 +44,7 @@ void PaletteList::ApplyPlacement(const PaletteRegistration& palette)
     window.move(m_settings.*palette.x1, m_settings.*palette.y1);
 }
 
-bool PaletteList::IsVisible(int commandId) const
+bool PaletteList::IsVisible(CommandId commandId) const
 {
     const PaletteRegistration* palette = Find(commandId);
     return palette && palette->window->isVisible();
@@ -65,7 +65,7 @@ void PaletteList::SetShown(const PaletteRegistration& palette, bool shown)
     palette.window->move(position);
 }
 
-void PaletteList::Toggle(int commandId)
+void PaletteList::Toggle(CommandId commandId)
 {
     if (const PaletteRegistration* palette = Find(commandId))
         SetShown(*palette, !palette->window->isVisible());

@@ -7,6 +7,7 @@
 #include "app/AppSettings.h"
 
 class QWidget;
+enum class CommandId : int;
 
 // One floating palette as the frame knows it: its window, the command that shows and hides
 // it, and the settings that keep its visibility and placement between runs. x2 and y2 are
@@ -14,7 +15,7 @@ class QWidget;
 struct PaletteRegistration
 {
     QWidget* window = nullptr;
-    int commandId = 0;
+    CommandId commandId{};
     int AppSettings::*visible = nullptr;
     int AppSettings::*flags = nullptr;
     int AppSettings::*showCmd = nullptr;
@@ -39,9 +40,9 @@ public:
     explicit PaletteList(AppSettings& settings, QObject* parent = nullptr);
 
     void Register(const PaletteRegistration& palette);
-    bool Has(int commandId) const { return Find(commandId) != nullptr; }
-    bool IsVisible(int commandId) const;
-    void Toggle(int commandId);
+    bool Has(CommandId commandId) const { return Find(commandId) != nullptr; }
+    bool IsVisible(CommandId commandId) const;
+    void Toggle(CommandId commandId);
 
     std::vector<bool> Visibility() const;
     void HideVisible();
@@ -54,7 +55,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const PaletteRegistration* Find(int commandId) const;
+    const PaletteRegistration* Find(CommandId commandId) const;
     void ApplyPlacement(const PaletteRegistration& palette);
     void SetShown(const PaletteRegistration& palette, bool shown);
 

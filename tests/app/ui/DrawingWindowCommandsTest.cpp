@@ -23,10 +23,12 @@
 #include "app/ui/CDrawingInfoDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/CommandRegistry.h"
 #include "app/ui/DrawingWindows.h"
 #include "imaging/JpegFile.h"
 #include "model/CDaubrixDoc.h"
 #include "imaging/ui/CLoadBackgroundDlg.h"
+#include "view/UndoState.h"
 #include "view/ui/CDaubrixView.h"
 
 namespace
@@ -102,16 +104,16 @@ protected:
         return child ? qobject_cast<CDaubrixView*>(child->widget()) : nullptr;
     }
 
-    static void Run(CDaubrixApp& app, int id)
+    static void Run(CDaubrixApp& app, CommandId id)
     {
         app.Frame()->Commands().UpdateAll();
         QAction* action = app.Frame()->Commands().Action(id);
-        ASSERT_TRUE(action && action->isEnabled()) << id;
+        ASSERT_TRUE(action && action->isEnabled()) << static_cast<int>(id);
         action->trigger();
         QApplication::processEvents();
     }
 
-    static bool Enabled(CDaubrixApp& app, int id)
+    static bool Enabled(CDaubrixApp& app, CommandId id)
     {
         app.Frame()->Commands().UpdateAll();
         return app.Frame()->Commands().Action(id)->isEnabled();
@@ -247,24 +249,39 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
 {
     CDaubrixApp app(Hooks());
     ASSERT_TRUE(app.Start());
-    for (int id : {CommandId::Lines, CommandId::Jitter, CommandId::Skipping, CommandId::PolarMirror,
+    for (CommandId id : {CommandId::Lines, CommandId::Jitter, CommandId::Skipping, CommandId::PolarMirror,
                    CommandId::MirrorBoth, CommandId::MoveCenter, CommandId::AutoChangeHue})
-        EXPECT_FALSE(Enabled(app, id)) << id;
+        EXPECT_FALSE(Enabled(app, id)) << static_cast<int>(id);
     app.Frame()->Drawings().AddDrawing(QSize(200, 100));
     ASSERT_NE(ActiveView(app), nullptr);
     CommandActions& commands = app.Frame()->Commands();
     commands.UpdateAll();
-    std::map<QString, std::vector<int>> keys;
+    std::map<QString, std::vector<CommandId>> keys;
+    std::map<QString, std::vector<CommandId>> tableKeys;
     for (const CommandInfo& info : CommandTable::Commands()) {
         QAction* action = commands.Action(info.id);
         for (const QKeySequence& key : action->shortcuts())
             if (!key.isEmpty())
                 keys[key.toString()].push_back(info.id);
+        // The table writes each key once, in its shortcut columns; the menu text has none.
+        EXPECT_FALSE(QString::fromUtf8(info.text).contains(u'\t')) << info.text;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(info.shortcut))) << info.text;
+        for (const char* key : {info.shortcut, info.altShortcut})
+            if (*key)
+                tableKeys[QKeySequence(QString::fromLatin1(key)).toString(QKeySequence::PortableText)]
+                    .push_back(info.id);
     }
     for (const auto& [key, ids] : keys)
         EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " runs " << ids.size() << " commands";
-    EXPECT_EQ(keys["Ctrl+S"], std::vector<int>{CommandId::FileSave});
-    EXPECT_EQ(keys["Alt+Backspace"], std::vector<int>{CommandId::Undo});
+    // No two rows, and no row's two keys, share a key sequence.
+    for (const auto& [key, ids] : tableKeys)
+        EXPECT_EQ(ids.size(), 1u) << key.toStdString() << " is written " << ids.size() << " times";
+    EXPECT_EQ(keys["Ctrl+S"], std::vector<CommandId>{CommandId::FileSave});
+    EXPECT_EQ(keys["Alt+Backspace"], std::vector<CommandId>{CommandId::Undo});
+    // Undo's changing label shows the key of the table's Undo row.
+    EXPECT_EQ(UndoLabel(UndoNothing).section(u'\t', 1),
+              QKeySequence(QString::fromLatin1(CommandTable::Find(CommandId::Undo)->shortcut))
+                  .toString(QKeySequence::PortableText));
 
     // The View menu carries the symmetry commands and Clear as well.
     QStringList view;
@@ -274,6 +291,25 @@ TEST_F(DrawingWindowCommandsTest, EveryKeyRunsOneCommandAndModeCommandsNeedADraw
                 view.append(item->text());
     for (const char* item : {"Mirror &Horizontal", "&Polar Mirror", "&Move Center", "R&eset Center", "&Clear"})
         EXPECT_TRUE(view.contains(item)) << item;
+}
+
+// Every row of the command table has one home: exactly one registration, with exactly one
+// handler and one update function. No row is exempt: the recent files' placeholder
+// (CommandId::RecentFile) is a menu marker, not a row, and the commands still to come have
+// no row yet.
+TEST_F(DrawingWindowCommandsTest, EveryCommandHasOneHandlerAndOneUpdate)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    const CommandRegistry& registry = app.Frame()->Commands().Registry();
+    for (const CommandInfo& info : CommandTable::Commands()) {
+        const CommandRegistry::Entry* entry = registry.Find(info.id);
+        ASSERT_NE(entry, nullptr) << info.tooltip << " has no home";
+        EXPECT_EQ(entry->registrations, 1) << info.tooltip;
+        EXPECT_TRUE(entry->run) << info.tooltip;
+        EXPECT_TRUE(entry->update) << info.tooltip;
+    }
+    EXPECT_EQ(CommandTable::Find(CommandId::RecentFile), nullptr);
 }
 
 // The history slider follows a drawing window only when it takes the focus from another

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/ui/ActiveViewLink.h"
+#include "app/ui/BackgroundCommands.h"
+#include "app/ui/ColorDriftCommands.h"
+#include "app/ui/EditCommands.h"
+#include "app/ui/HistoryWindowLink.h"
+#include "app/ui/ModeCommands.h"
+#include "app/ui/WorkspaceViews.h"
+#include "view/DrawingTools.h"
+
+class CMainFrame;
+
+// The homes of the commands that act on the active drawing window (Edit, Drawing modes,
+// Colors drift, Image background) and its links to the palettes, made together once the
+// palettes are there. It holds them and nothing else.
+class DrawingCommandHomes final
+{
+public:
+    // tools: what the drawings share; its oneShot is the click-once modes the homes end.
+    DrawingCommandHomes(CMainFrame& frame, const DrawingTools& tools);
+
+    ActiveViewLink& ViewLink() { return m_viewLink; }
+    HistoryWindowLink& HistoryLink() { return m_historyLink; }
+    BackgroundCommands& Background() { return m_background; }
+
+private:
+    WorkspaceViews m_views;
+    HistoryWindowLink m_historyLink;
+    ActiveViewLink m_viewLink;
+    EditCommands m_edit;
+    ModeCommands m_modes;
+    ColorDriftCommands m_drift;
+    BackgroundCommands m_background;
+};
