@@ -43,6 +43,9 @@ ShellMessageBox::Answer ShellMessageBox::Show(QWidget* parent, const UserMessage
     if (buttons == Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == Buttons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

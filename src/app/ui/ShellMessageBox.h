@@ -9,7 +9,7 @@ class QWidget;
 // The one place a message reaches the user: the program's exact text with its icon.
 namespace ShellMessageBox
 {
-enum class Buttons { Ok, YesNoCancel };
+enum class Buttons { Ok, OkCancel, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 Answer Show(QWidget* parent, const UserMessage& message, Buttons buttons = Buttons::Ok);
