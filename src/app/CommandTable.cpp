@@ -14,6 +14,8 @@ const CommandInfo kCommands[] = {
      CommandIcon::None, C},
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
+    {ImportImage, "&Import", "", "Turn a picture into globs of the current shape", "Import",
+     CommandIcon::None, P},
     {Undo, "&Undo", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
      "Alt+Backspace"},
     {Clear, "&Clear", "Ctrl+W", "Clear the drawing; Undo brings it back", "Clear",
@@ -137,7 +139,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
-            {"&Image", {LoadBackground, RemoveBackground}},
+            {"&Image", {LoadBackground, RemoveBackground, Separator, ImportImage}},
             {"&Colors", {AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};

@@ -43,6 +43,7 @@ enum class CommandId : int {
     AutoChangeHue = 32789,
     AutoChangeSat = 32790,
     AutoChangeVal = 32791,
+    ImportImage = 32828,
     LoadBackground = 32829,
     RemoveBackground = 32830,
     // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).

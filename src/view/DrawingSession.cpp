@@ -35,6 +35,29 @@ void DrawingSession::MoveCentre(QPoint p)
     m_strokes.SetNoSection();
 }
 
+void DrawingSession::BeginAddingGlobs()
+{
+    if (m_state.pendingClear)
+        m_history.FinishPendingClear();
+    m_state.canvas.CopyToUndoImage();
+    m_state.doc.SetUndoState(UndoDrawing);
+    m_history.TruncateHistory();
+}
+
+int DrawingSession::EndAddingGlobs()
+{
+    const int count = m_state.doc.GlobCount();
+    m_history.AddSectionBoundary(count);
+    return count;
+}
+
+void DrawingSession::HideAddedGlobs()
+{
+    m_state.doc.SetUndoState(UndoDrawing);
+    m_state.canvas.SetHistoryPosition(m_state.doc.GlobCount());
+    m_history.Undo();
+}
+
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)
 {
     m_state.doc.SetColorChange(-1, color);

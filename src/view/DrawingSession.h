@@ -32,6 +32,16 @@ public:
     // The Colors window's colour becomes the drawing's colour from the history position on.
     void ApplyCurrentColor(const HsvColor& color);
 
+    // Globs from outside the window (an imported picture) are about to be added at the end:
+    // the drawing is readied as for a stroke, and Undo takes back what comes.
+    void BeginAddingGlobs();
+    // They were added: they make one section, and the history position moves over them in
+    // steps, each drawn by the next paint. Returns the glob count, where the steps end.
+    int EndAddingGlobs();
+    void ShowGlobsUpTo(int position) { m_state.canvas.AdvanceTo(position); }
+    // The user stopped them part-way: what was added stays, hidden, as the redo tail.
+    void HideAddedGlobs();
+
     // Who repaints the window and shows the wait cursor (the window, once it exists).
     void SetInvalidate(std::function<void()> invalidate) { m_state.invalidate = std::move(invalidate); }
     void SetStatusSink(StatusSink* status) { m_state.status = status; }

@@ -199,6 +199,7 @@ void CDaubrixApp::CreatePalettes()
     link.SetPalette(&m_palettes->Palette());
     m_drawingCommands->Background().SetLowColorQuery([this] { return m_lowColor; });
     m_drawingCommands->Background().SetPictureChooser(m_hooks.choosePicture);
+    m_drawingCommands->Import().SetPictureChooser(m_hooks.choosePicture);
     m_palettes->RegisterWith(*m_frame);
 }
 

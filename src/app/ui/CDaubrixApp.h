@@ -35,7 +35,7 @@ public:
         std::function<bool()> prepareShapes; // false: no cursors could be made
         std::function<int(QDialog&)> runModal;
         std::function<FrameContext::ViewParts(DocumentManager::Drawing&)> makeView;
-        std::function<QString(QWidget* parent)> choosePicture; // for Load background
+        std::function<QString(QWidget* parent)> choosePicture; // for Load background and Import
         QStringList arguments; // without the program name
     };
 

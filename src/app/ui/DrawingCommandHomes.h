@@ -5,6 +5,7 @@
 #include "app/ui/ColorDriftCommands.h"
 #include "app/ui/EditCommands.h"
 #include "app/ui/HistoryWindowLink.h"
+#include "app/ui/ImportCommands.h"
 #include "app/ui/ModeCommands.h"
 #include "app/ui/WorkspaceViews.h"
 #include "view/DrawingTools.h"
@@ -12,7 +13,7 @@
 class CMainFrame;
 
 // The homes of the commands that act on the active drawing window (Edit, Drawing modes,
-// Colors drift, Image background) and its links to the palettes, made together once the
+// Colors drift, Image background and import) and its links to the palettes, made together once the
 // palettes are there. It holds them and nothing else.
 class DrawingCommandHomes final
 {
@@ -23,6 +24,7 @@ public:
     ActiveViewLink& ViewLink() { return m_viewLink; }
     HistoryWindowLink& HistoryLink() { return m_historyLink; }
     BackgroundCommands& Background() { return m_background; }
+    ImportCommands& Import() { return m_import; }
 
 private:
     WorkspaceViews m_views;
@@ -32,4 +34,5 @@ private:
     ModeCommands m_modes;
     ColorDriftCommands m_drift;
     BackgroundCommands m_background;
+    ImportCommands m_import;
 };

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QLabel>
@@ -216,6 +217,120 @@ TEST_F(DrawingWindowCommandsTest, CancellingEitherDialogLeavesTheDrawingAsItWas)
         EXPECT_EQ(view->Session().Canvas().DrawingImage(), before);
         EXPECT_FALSE(drawing->modified);
     }
+}
+
+// Image > Import in a real drawing window: the dialog, the globs as one section, Undo, Esc.
+namespace
+{
+QString TwoColourPicture(const QString& path)
+{
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(qRgb(230, 30, 30));
+    for (int y = 0; y < 40; ++y)
+        for (int x = 30; x < 60; ++x)
+            picture.setPixel(x, y, qRgb(30, 30, 230));
+    EXPECT_TRUE(WriteJpegFile(path, 95, picture).ok);
+    return path;
+}
+
+void AcceptImport(QWidget* dialog)
+{
+    EXPECT_EQ(dialog->windowTitle(), "Import Image");
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+        if (radio->text() == "Keep" || radio->text() == "Ordered")
+            radio->setChecked(true);
+    if (auto* modal = qobject_cast<QDialog*>(dialog))
+        modal->accept();
+}
+} // namespace
+
+TEST_F(DrawingWindowCommandsTest, ImportAddsThePictureAsOneSectionThatUndoTakesBack)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(60, 40));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    DrawingSession& s = view->Session();
+    const QString status = app.Frame()->StatusText();
+
+    chosenPicture = TwoColourPicture(workDir.filePath("two.jpg"));
+    ModalDriver driver({AcceptImport});
+    Run(app, CommandId::ImportImage);
+    EXPECT_TRUE(driver.Done());
+
+    const int count = s.Doc().GlobCount();
+    EXPECT_GT(count, 10);
+    EXPECT_EQ(s.Canvas().HistoryPosition(), count);
+    EXPECT_EQ(s.Doc().CurrentSections().count, 1);
+    EXPECT_TRUE(s.Doc().IsSectionBoundary(count));
+    EXPECT_GE(s.Doc().ColorChangeCount(), 2) << "red and blue halves";
+    EXPECT_TRUE(drawing->modified);
+    EXPECT_EQ(app.Frame()->StatusText(), status) << "the message pane gets its own text back";
+    // Grid order: each row starts in the red half and ends in the blue one.
+    const HsvColor first = s.Doc().GetColorChange(0)->Color();
+    EXPECT_TRUE(first.hue < 10 || first.hue > 350) << first.hue;
+    bool blue = false;
+    for (int i = 1; i < s.Doc().ColorChangeCount(); ++i)
+        blue = blue || std::abs(s.Doc().GetColorChange(i)->Color().hue - 240) < 10;
+    EXPECT_TRUE(blue);
+    EXPECT_NE(s.Canvas().DrawingImage(), QImage(s.Canvas().UndoImage())) << "nothing was drawn";
+
+    Run(app, CommandId::Undo);
+    EXPECT_EQ(s.Canvas().HistoryPosition(), 0);
+    EXPECT_EQ(s.Doc().GlobCount(), count) << "the import stays as the redo tail";
+    Run(app, CommandId::Undo);
+    EXPECT_EQ(s.Canvas().HistoryPosition(), count);
+}
+
+TEST_F(DrawingWindowCommandsTest, EscDuringImportAsksAndEitherStopsOrGoesOn)
+{
+    struct Case { ShellMessageBox::Answer answer; bool added; };
+    for (const Case& c : {Case{ShellMessageBox::Answer::Ok, false},
+                          Case{ShellMessageBox::Answer::Cancel, true}}) {
+        CDaubrixApp app(Hooks());
+        ASSERT_TRUE(app.Start());
+        app.Frame()->Drawings().AddDrawing(QSize(60, 40));
+        CDaubrixView* view = ActiveView(app);
+        ASSERT_NE(view, nullptr);
+        messages.clear();
+        answer = c.answer;
+        chosenPicture = TwoColourPicture(workDir.filePath("two.jpg"));
+        // Esc arrives while the picture is sampled: the first check finds it.
+        ModalDriver driver({[view](QWidget* dialog) {
+            QTimer::singleShot(0, view, [view] {
+                QCoreApplication::postEvent(view, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
+                                                                Qt::NoModifier));
+            });
+            AcceptImport(dialog);
+        }});
+        Run(app, CommandId::ImportImage);
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.front().text, "Cancel Image Import?");
+        EXPECT_EQ(messages.size(), 1u) << "no glob was left hidden, so no more to say";
+        EXPECT_EQ(view->Session().Doc().GlobCount() > 0, c.added);
+        EXPECT_EQ(view->Session().Canvas().HistoryPosition(), view->Session().Doc().GlobCount());
+    }
+}
+
+TEST_F(DrawingWindowCommandsTest, AnUnreadablePictureToImportChangesNothing)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(60, 40));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    chosenPicture = workDir.filePath("broken.jpg");
+    QFile broken(chosenPicture);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8 not really a picture");
+    broken.close();
+    ModalDriver driver({AcceptImport});
+    Run(app, CommandId::ImportImage);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().text, "error reading file.");
+    EXPECT_EQ(view->Session().Doc().GlobCount(), 0);
+    EXPECT_FALSE(drawing->modified);
 }
 
 TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
