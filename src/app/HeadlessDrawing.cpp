@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "app/FileErrorMessages.h"
+
 HeadlessDrawing::HeadlessDrawing(std::optional<quint32> seed)
 {
     if (seed)
@@ -26,32 +28,31 @@ bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)
 bool HeadlessDrawing::Open(const QString& path, QString& message)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        message = QStringLiteral("Failed to open document.");
+    LoadError error = LoadError::CannotOpen;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            error = m_doc.Load(bytes);
+    }
+    if (error != LoadError::None) {
+        message = FileErrorMessage(error).text;
         return false;
     }
-    DocumentArchive archive{ArchiveMode::Load, file.readAll()};
-    if (file.error() != QFileDevice::NoError) {
-        message = QStringLiteral("Failed to open document.");
-        return false;
-    }
-    const FileStatus status = m_doc.Serialize(archive);
-    message = status.ok ? m_messages.join(QLatin1Char('\n')) : status.message;
+    message = m_messages.join(QLatin1Char('\n'));
     m_canvas.InitialUpdate();
-    return status.ok;
+    return true;
 }
 
 bool HeadlessDrawing::Save(const QString& path, QString& message)
 {
-    DocumentArchive archive{ArchiveMode::Store, {}};
-    const FileStatus status = m_doc.Serialize(archive);
+    SavedDrawing saved = m_doc.Save();
     QSaveFile file(path);
-    if (!status.ok || !file.open(QIODevice::WriteOnly) || file.write(archive.bytes) != archive.bytes.size()
-        || !file.commit()) {
-        message = status.ok ? QStringLiteral("Failed to save document.") : status.message;
-        return false;
-    }
-    return true;
+    if (saved.ok()
+        && (!file.open(QIODevice::WriteOnly) || file.write(saved.bytes) != saved.bytes.size() || !file.commit()))
+        saved.error = SaveError::CannotWrite;
+    if (!saved.ok())
+        message = FileErrorMessage(saved.error).text;
+    return saved.ok();
 }
 
 QImage HeadlessDrawing::Render() const

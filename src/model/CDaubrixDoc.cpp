@@ -9,12 +9,6 @@
 #include "model/DrawingFileWriter.h"
 #include "shapes/ShapeTable.h"
 
-namespace {
-const char* const kBadFormat = "Unexpected file format.";
-const char* const kSaveFailed = "Failed to save document.";
-const char* const kOpenFailed = "Failed to open document.";
-} // namespace
-
 bool CDaubrixDoc::NewDrawing(int width, int height)
 {
     if (width < kMinSize || width > kMaxSize || height < kMinSize || height > kMaxSize)
@@ -24,20 +18,17 @@ bool CDaubrixDoc::NewDrawing(int width, int height)
     return true;
 }
 
-FileStatus CDaubrixDoc::Serialize(DocumentArchive& archive)
-{
-    return archive.mode == ArchiveMode::Store ? Store(archive.bytes) : Load(archive.bytes);
-}
-
-FileStatus CDaubrixDoc::Store(QByteArray& bytes)
+SavedDrawing CDaubrixDoc::Save()
 {
     const QByteArray jpeg = BackgroundForSaving();
+    SavedDrawing saved;
     try {
-        if (DrawingFileWriter::Write(*this, jpeg, bytes))
-            return {};
+        if (!DrawingFileWriter::Write(*this, jpeg, saved.bytes))
+            saved.error = SaveError::TooManyRecords;
     } catch (const std::bad_alloc&) {
+        saved.error = SaveError::OutOfMemory;
     }
-    return {false, QString::fromLatin1(kSaveFailed)};
+    return saved;
 }
 
 // Settled before anything is written, so that a picture that cannot be made still leaves
@@ -54,7 +45,7 @@ QByteArray CDaubrixDoc::BackgroundForSaving()
     return jpeg;
 }
 
-FileStatus CDaubrixDoc::Load(const QByteArray& bytes)
+LoadError CDaubrixDoc::Load(const QByteArray& bytes)
 {
     BackgroundReading background = BackgroundReading::Keep;
     if (!m_host)
@@ -64,14 +55,14 @@ FileStatus CDaubrixDoc::Load(const QByteArray& bytes)
     DrawingContents contents;
     try {
         if (!DrawingFileReader(Shapes().Count(), background).Read(bytes, contents))
-            return {false, QString::fromLatin1(kBadFormat)};
+            return LoadError::BadFormat;
     } catch (const std::bad_alloc&) {
-        return {false, QString::fromLatin1(kOpenFailed)};
+        return LoadError::OutOfMemory;
     }
     TakeContents(contents);
     TakeBackground(contents);
     MarkShapesUsed(0, GlobCount());
-    return {};
+    return LoadError::None;
 }
 
 void CDaubrixDoc::TakeContents(DrawingContents& contents)

@@ -1,29 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 #include "color/HsvColor.h"
+#include "model/DrawingFileErrors.h"
 #include "model/GlobStore.h"
 
 class BackgroundHost;
 struct DrawingContents;
-
-enum class ArchiveMode { Store, Load };
-
-// The bytes of a drawing file on their way to or from the document.
-struct DocumentArchive
-{
-    ArchiveMode mode = ArchiveMode::Store;
-    QByteArray bytes;
-};
-
-// The outcome of reading or writing a drawing file: on failure, the text to show.
-struct FileStatus
-{
-    bool ok = true;
-    QString message;
-};
 
 // One drawing: its record lists (the glob store), size, background colour, print size and
 // undo state, and its file. Reports messages through the sink; never shows anything itself.
@@ -57,13 +41,12 @@ public:
     // On displays that cannot show a background the stored picture is not loaded.
     void SetLowColorMode(bool lowColor) { m_lowColor = lowColor; }
 
-    // Writes the drawing file into archive.bytes, or reads it from there. A failed read
-    // leaves the document as it was.
-    FileStatus Serialize(DocumentArchive& archive);
+    // The drawing file's bytes, or why they could not be made.
+    SavedDrawing Save();
+    // Reads a drawing file's bytes. A failed read leaves the document as it was.
+    LoadError Load(const QByteArray& bytes);
 
 private:
-    FileStatus Store(QByteArray& bytes);
-    FileStatus Load(const QByteArray& bytes);
     QByteArray BackgroundForSaving();
     void TakeContents(DrawingContents& contents);
     void TakeBackground(DrawingContents& contents);

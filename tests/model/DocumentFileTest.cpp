@@ -57,15 +57,11 @@ protected:
 
     static QByteArray Save(CDaubrixDoc& d)
     {
-        DocumentArchive archive{ArchiveMode::Store, {}};
-        EXPECT_TRUE(d.Serialize(archive).ok);
-        return archive.bytes;
+        const SavedDrawing saved = d.Save();
+        EXPECT_TRUE(saved.ok());
+        return saved.bytes;
     }
-    static FileStatus Open(CDaubrixDoc& d, const QByteArray& bytes)
-    {
-        DocumentArchive archive{ArchiveMode::Load, bytes};
-        return d.Serialize(archive);
-    }
+    static LoadError Open(CDaubrixDoc& d, const QByteArray& bytes) { return d.Load(bytes); }
 
     CDaubrixDoc doc{shapes};
 };
@@ -125,7 +121,7 @@ TEST_F(DocumentFileTest, RoundTripWithBackground)
     shapes.PrepareAll();
     for (int i = 0; i < shapes.Count(); ++i)
         shapes.Shape(i).RefreshColored(); // every copy shows its shape's colour
-    ASSERT_TRUE(Open(copy, bytes).ok);
+    ASSERT_EQ(Open(copy, bytes), LoadError::None);
     EXPECT_EQ(copy.Width(), 200);
     EXPECT_EQ(copy.Height(), 100);
     EXPECT_EQ(copy.Globs(), doc.Globs());
@@ -156,13 +152,13 @@ TEST_F(DocumentFileTest, BackgroundPartByHostAndDisplay)
     FakeHost lowHost;
     lowColor.SetBackgroundHost(&lowHost);
     lowColor.SetLowColorMode(true);
-    ASSERT_TRUE(Open(lowColor, withPicture).ok);
+    ASSERT_EQ(Open(lowColor, withPicture), LoadError::None);
     EXPECT_FALSE(lowColor.HasBackgroundImage());
     EXPECT_EQ(lowHost.decodes, 0);
-    EXPECT_FALSE(Open(lowColor, withPicture.chopped(1)).ok); // still checked while skipped
+    EXPECT_NE(Open(lowColor, withPicture.chopped(1)), LoadError::None); // still checked while skipped
 
     CDaubrixDoc windowless(shapes);
-    ASSERT_TRUE(Open(windowless, withPicture).ok);
+    ASSERT_EQ(Open(windowless, withPicture), LoadError::None);
     EXPECT_FALSE(windowless.HasBackgroundImage());
     EXPECT_EQ(windowless.GlobCount(), 3);
 
@@ -170,7 +166,7 @@ TEST_F(DocumentFileTest, BackgroundPartByHostAndDisplay)
     FakeHost refusing;
     refusing.accept = false;
     refused.SetBackgroundHost(&refusing);
-    ASSERT_TRUE(Open(refused, withPicture).ok);
+    ASSERT_EQ(Open(refused, withPicture), LoadError::None);
     EXPECT_FALSE(refused.HasBackgroundImage());
     EXPECT_EQ(refused.GlobCount(), 3);
     EXPECT_TRUE(messages.empty());
@@ -191,7 +187,7 @@ TEST_F(DocumentFileTest, PictureThatCannotBeMadeStillLeavesAReadableFile)
     EXPECT_EQ(messages[0].icon, MessageIcon::None);
     CDaubrixDoc copy(shapes);
     copy.SetBackgroundHost(&host);
-    EXPECT_TRUE(Open(copy, bytes).ok);
+    EXPECT_EQ(Open(copy, bytes), LoadError::None);
 
     // Without a window the file is complete too: it ends with flag 0.
     CDaubrixDoc windowless(shapes);
@@ -209,7 +205,7 @@ TEST_F(DocumentFileTest, OldFilesAndOddValues)
                            + Int32(0);
     FakeHost host;
     doc.SetBackgroundHost(&host);
-    ASSERT_TRUE(Open(doc, old).ok);
+    ASSERT_EQ(Open(doc, old), LoadError::None);
     EXPECT_EQ(doc.Height(), 2048);
     EXPECT_EQ(doc.BackgroundColor(), MakeRgb(9, 9, 9));
     EXPECT_EQ(doc.PrintSize(), 100);
@@ -250,9 +246,9 @@ TEST_F(DocumentFileTest, RefusesBadFilesAndKeepsTheDrawing)
     const QByteArray before = Save(doc);
     for (const BadFile& c : cases) {
         SCOPED_TRACE(c.name);
-        const FileStatus status = Open(doc, c.bytes);
-        EXPECT_FALSE(status.ok);
-        EXPECT_EQ(status.message, "Unexpected file format.");
+        const LoadError error = Open(doc, c.bytes);
+        EXPECT_NE(error, LoadError::None);
+        EXPECT_EQ(error, LoadError::BadFormat);
         EXPECT_EQ(Save(doc), before);
     }
     EXPECT_EQ(host.decodes, 0);
@@ -268,11 +264,11 @@ TEST_F(DocumentFileTest, EveryTruncationFailsCleanly)
     CDaubrixDoc target(shapes);
     target.SetBackgroundHost(&host);
     for (qsizetype length = 0; length < full.size(); ++length) {
-        const FileStatus status = Open(target, full.left(length));
-        EXPECT_FALSE(status.ok) << length;
+        const LoadError error = Open(target, full.left(length));
+        EXPECT_NE(error, LoadError::None) << length;
         EXPECT_EQ(target.GlobCount(), 0) << length;
     }
-    EXPECT_TRUE(Open(target, full).ok);
+    EXPECT_EQ(Open(target, full), LoadError::None);
     EXPECT_EQ(host.decodes, 1);
 }
 

@@ -201,7 +201,7 @@ void CDaubrixApp::CreatePalettes()
 
 FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& drawing)
 {
-    auto& document = static_cast<DaubrixDrawingDocument&>(*drawing.document);
+    DrawingDocument& document = *drawing.document;
     auto* view = new CDaubrixView(document.Doc(), Tools());
     document.SetViewHost(&view->BackgroundStore());
     if (m_commands)
