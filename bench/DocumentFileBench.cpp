@@ -16,9 +16,9 @@ struct BigDrawing
     {
         doc.NewDrawing(2048, 2048);
         for (int i = 0; i < kGlobs; ++i)
-            doc.AppendGlob(i % 2048, i / 2048);
+            doc.Records().AppendGlob(i % 2048, i / 2048);
         for (int i = 0; i < kGlobs; i += 500)
-            doc.SetColorChange(i, i % 360, 200, 200);
+            doc.Records().SetColorChange(i, i % 360, 200, 200);
         bytes = doc.Save().bytes;
     }
 
@@ -51,7 +51,7 @@ void BM_OpenDrawing(benchmark::State& state)
     for (auto _ : state) {
         if (doc.Load(big.bytes) != LoadError::None)
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(doc.GlobCount());
+        benchmark::DoNotOptimize(doc.Records().GlobCount());
     }
     state.SetBytesProcessed(state.iterations() * big.bytes.size());
 }

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
     CDaubrixDoc again(shapes);
     again.SetBackgroundHost(&host);
-    if (again.Load(out.bytes) != LoadError::None || again.GlobCount() != doc.GlobCount())
+    if (again.Load(out.bytes) != LoadError::None || again.Records().GlobCount() != doc.Records().GlobCount())
         __builtin_trap();
     return 0;
 }

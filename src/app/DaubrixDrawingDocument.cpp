@@ -4,7 +4,7 @@ DaubrixDrawingDocument::DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor
                                                MessageSink report)
     : m_doc(shapes), m_report(report)
 {
-    m_doc.SetMessageSink(std::move(report));
+    m_doc.Records().SetMessageSink(std::move(report));
     m_doc.SetLowColorMode(lowColor);
     m_doc.SetBackgroundHost(this);
 }
@@ -32,7 +32,7 @@ void DaubrixDrawingDocument::InitNew(QSize size)
 
 QSize DaubrixDrawingDocument::Size() const
 {
-    return QSize(m_doc.Width(), m_doc.Height());
+    return QSize(m_doc.Records().DrawingWidth(), m_doc.Records().DrawingHeight());
 }
 
 SavedDrawing DaubrixDrawingDocument::Write()

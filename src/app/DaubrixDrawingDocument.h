@@ -17,8 +17,8 @@ public:
     void InitNew(QSize size) override;
     QSize Size() const override;
     RgbColor BackgroundColor() const override { return m_doc.BackgroundColor(); }
-    int GlobCount() const override { return m_doc.GlobCount(); }
-    int ColorChangeCount() const override { return m_doc.ColorChangeCount(); }
+    int GlobCount() const override { return m_doc.Records().GlobCount(); }
+    int ColorChangeCount() const override { return m_doc.Records().ColorChangeCount(); }
 
     SavedDrawing Write() override;
     LoadError Read(const QByteArray& bytes) override;

@@ -10,7 +10,7 @@ HeadlessDrawing::HeadlessDrawing(std::optional<quint32> seed)
     if (seed)
         m_random.Seed(*seed);
     m_doc.SetBackgroundHost(&m_host);
-    m_doc.SetMessageSink([this](const UserMessage& m) { m_messages << m.text; });
+    m_doc.Records().SetMessageSink([this](const UserMessage& m) { m_messages << m.text; });
 }
 
 bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)

@@ -13,7 +13,7 @@ bool CDaubrixDoc::NewDrawing(int width, int height)
 {
     if (width < kMinSize || width > kMaxSize || height < kMinSize || height > kMaxSize)
         return false;
-    SetDrawingSize(width, height);
+    m_records.SetDrawingSize(width, height);
     m_undoImageValid = true;
     return true;
 }
@@ -54,21 +54,21 @@ LoadError CDaubrixDoc::Load(const QByteArray& bytes)
         background = BackgroundReading::Skip;
     DrawingContents contents;
     try {
-        if (!DrawingFileReader(Shapes().Count(), background).Read(bytes, contents))
+        if (!DrawingFileReader(m_records.Shapes().Count(), background).Read(bytes, contents))
             return LoadError::BadFormat;
     } catch (const std::bad_alloc&) {
         return LoadError::OutOfMemory;
     }
     TakeContents(contents);
     TakeBackground(contents);
-    MarkShapesUsed(0, GlobCount());
+    m_records.MarkShapesUsed(0, m_records.GlobCount());
     return LoadError::None;
 }
 
 void CDaubrixDoc::TakeContents(DrawingContents& contents)
 {
-    SetDrawingSize(contents.width, contents.height);
-    AdoptRecords(std::move(contents.globs), std::move(contents.changes), contents.sections);
+    m_records.SetDrawingSize(contents.width, contents.height);
+    m_records.AdoptRecords(std::move(contents.globs), std::move(contents.changes), contents.sections);
     m_backgroundColor = contents.backgroundColor;
     m_printSize = contents.printSize;
     m_undoImageValid = false;
@@ -84,12 +84,12 @@ void CDaubrixDoc::TakeBackground(DrawingContents& contents)
         return;
     UserMessage failure;
     m_backgroundImage = m_host->DecodeBackgroundJpeg(contents.backgroundJpeg, failure);
-    if (!m_backgroundImage && !failure.text.isEmpty() && Report())
-        Report()(failure);
+    if (!m_backgroundImage && !failure.text.isEmpty() && m_records.Report())
+        m_records.Report()(failure);
 }
 
 void CDaubrixDoc::Tell(const char* text) const
 {
-    if (Report())
-        Report()({QString::fromLatin1(text), MessageIcon::None, {}});
+    if (m_records.Report())
+        m_records.Report()({QString::fromLatin1(text), MessageIcon::None, {}});
 }

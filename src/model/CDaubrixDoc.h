@@ -9,21 +9,23 @@
 class BackgroundHost;
 struct DrawingContents;
 
-// One drawing: its record lists (the glob store), size, background colour, print size and
-// undo state, and its file. Reports messages through the sink; never shows anything itself.
-class CDaubrixDoc : public GlobStore
+// One drawing: it holds its record lists and size (the glob store) and keeps its background
+// colour, print size and undo state, and its file. Reports messages through the store's
+// sink; never shows anything itself.
+class CDaubrixDoc
 {
 public:
     static constexpr int kMinSize = 100;
     static constexpr int kMaxSize = 2048;
 
-    explicit CDaubrixDoc(ShapeTable& shapes) : GlobStore(shapes) {}
+    explicit CDaubrixDoc(ShapeTable& shapes) : m_records(shapes) {}
+
+    // The drawing's globs, colour changes, sections and size.
+    GlobStore& Records() { return m_records; }
+    const GlobStore& Records() const { return m_records; }
 
     // A confirmed New Drawing: the size must lie in 100..2048.
     bool NewDrawing(int width, int height);
-
-    int Width() const { return DrawingWidth(); }
-    int Height() const { return DrawingHeight(); }
 
     int PrintSize() const { return m_printSize; }
     void SetPrintSize(int dotsPerUnit) { m_printSize = dotsPerUnit; }
@@ -52,6 +54,7 @@ private:
     void TakeBackground(DrawingContents& contents);
     void Tell(const char* text) const;
 
+    GlobStore m_records;
     BackgroundHost* m_host = nullptr;
     bool m_lowColor = false;
     int m_printSize = 100;

@@ -13,9 +13,9 @@ bool DrawingFileWriter::Write(const CDaubrixDoc& doc, const QByteArray& jpeg, QB
     const auto signatureLength = qsizetype(std::strlen(kSignature));
     bytes.WriteU8(std::uint8_t(signatureLength));
     bytes.WriteBytes(kSignature, signatureLength);
-    bytes.WriteI32(doc.Width());
-    bytes.WriteI32(doc.Height());
-    const Sections& sections = doc.CurrentSections();
+    bytes.WriteI32(doc.Records().DrawingWidth());
+    bytes.WriteI32(doc.Records().DrawingHeight());
+    const Sections& sections = doc.Records().CurrentSections();
     const int sectionCount = std::clamp(sections.count, 0, int(Sections::kMaxBoundaries));
     bytes.WriteI32(sectionCount);
     bytes.WriteI32(sections.base);
@@ -24,7 +24,7 @@ bool DrawingFileWriter::Write(const CDaubrixDoc& doc, const QByteArray& jpeg, QB
     bytes.WriteU32(doc.BackgroundColor());
     bytes.WriteI32(doc.PrintSize());
     ObjectArchiveWriter archive(bytes);
-    if (!archive.WriteGlobs(doc.Globs()) || !archive.WriteColorChanges(doc.ColorChanges().Items()))
+    if (!archive.WriteGlobs(doc.Records().Globs()) || !archive.WriteColorChanges(doc.Records().ColorChanges().Items()))
         return false;
     bytes.WriteI32(jpeg.isEmpty() ? 0 : 1);
     if (!jpeg.isEmpty()) {

@@ -8,12 +8,12 @@
 DrawingSession::DrawingSession(CDaubrixDoc& doc_, const DrawingTools& tools_)
     : doc(doc_), tools(tools_), canvas(doc_, tools_.shapes), history(*this), strokes(*this)
 {
-    doc.SetHistoryPositionSource([this] { return canvas.HistoryPosition(); });
+    doc.Records().SetHistoryPositionSource([this] { return canvas.HistoryPosition(); });
 }
 
 DrawingSession::~DrawingSession()
 {
-    doc.SetHistoryPositionSource({});
+    doc.Records().SetHistoryPositionSource({});
 }
 
 void DrawingSession::InitialUpdate()
@@ -24,12 +24,12 @@ void DrawingSession::InitialUpdate()
 
 void DrawingSession::ResetCenter()
 {
-    centre = ResetCentre(doc.DrawingWidth(), doc.DrawingHeight());
+    centre = ResetCentre(doc.Records().DrawingWidth(), doc.Records().DrawingHeight());
 }
 
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)
 {
-    doc.SetColorChange(-1, color);
+    doc.Records().SetColorChange(-1, color);
     // While a Clear can be undone the undo image is the picture Undo brings back: the new
     // colour starts after the clear and must not reach it.
     if (canvas.HistoryPosition() < canvas.UndoBase() && doc.UndoState() != UndoClear)

@@ -50,7 +50,7 @@ CDaubrixView::~CDaubrixView()
 
 QSize CDaubrixView::DrawingSize() const
 {
-    return QSize(m_session.doc.DrawingWidth(), m_session.doc.DrawingHeight());
+    return QSize(m_session.doc.Records().DrawingWidth(), m_session.doc.Records().DrawingHeight());
 }
 
 QSize CDaubrixView::sizeHint() const { return DrawingSize(); }

@@ -224,7 +224,7 @@ TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
     CDaubrixView* view = ActiveView(app);
     ASSERT_NE(view, nullptr);
     Stroke(view->viewport(), {{20, 30}, {40, 30}, {60, 30}});
-    const int globs = view->Session().doc.GlobCount();
+    const int globs = view->Session().doc.Records().GlobCount();
     ASSERT_GT(globs, 0);
 
     Run(app, CommandId::DrawingInfo);
@@ -305,7 +305,7 @@ TEST_F(DrawingWindowCommandsTest, FocusBackFromAPaletteKeepsAPendingClear)
     Stroke(other->viewport(), {{20, 30}, {40, 30}});
     other->Session().slider.SetRange(0, 0); // as if the slider had shown some other drawing
     focus(other, QEvent::FocusIn);
-    EXPECT_EQ(other->Session().slider.Maximum(), other->Session().doc.GlobCount());
+    EXPECT_EQ(other->Session().slider.Maximum(), other->Session().doc.Records().GlobCount());
 }
 
 TEST_F(DrawingWindowCommandsTest, MoveCenterPutsThePointerOnTheCentre)
