@@ -23,7 +23,7 @@ SavedDrawing CDaubrixDoc::Save()
     const QByteArray jpeg = BackgroundForSaving();
     SavedDrawing saved;
     try {
-        if (!DrawingFileWriter::Write(*this, jpeg, saved.bytes))
+        if (!DrawingFileWriter::Write({m_records, m_backgroundColor, m_printSize, jpeg}, saved.bytes))
             saved.error = SaveError::TooManyRecords;
     } catch (const std::bad_alloc&) {
         saved.error = SaveError::OutOfMemory;
