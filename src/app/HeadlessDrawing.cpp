@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "app/FileErrorMessages.h"
+#include "app/StartupMessages.h"
 
 HeadlessDrawing::HeadlessDrawing(std::optional<quint32> seed)
 {
@@ -18,7 +19,7 @@ bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)
     QStringList problems;
     m_shapes.Discover(programFolder, [&](const QString& text) { problems << text; });
     if (m_shapes.Count() == 0)
-        problems << QStringLiteral("Shapes not found!");
+        problems << ShapesNotFoundText();
     else
         m_shapes.PrepareAll();
     message = problems.join(QLatin1Char('\n'));

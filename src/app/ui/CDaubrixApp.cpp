@@ -13,6 +13,7 @@
 #include "view/ui/CDaubrixView.h"
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
+#include "app/StartupMessages.h"
 #include "app/ui/CFewColorsDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTipDlg.h"
@@ -64,11 +65,6 @@ CDaubrixApp::CDaubrixApp(StartupHooks hooks)
 CDaubrixApp::~CDaubrixApp()
 {
     Exit();
-}
-
-QString CDaubrixApp::ShapesNotFoundText()
-{
-    return QStringLiteral("Shapes not found!");
 }
 
 QString CDaubrixApp::ShapeCursorsText()
