@@ -29,19 +29,19 @@ bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)
 bool HeadlessDrawing::Open(const QString& path, QString& message)
 {
     QFile file(path);
-    LoadError error = LoadError::CannotOpen;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            error = m_doc.Load(bytes);
-    }
-    if (error != LoadError::None) {
-        message = FileErrorMessage(error).text;
+    if (!file.open(QIODevice::ReadOnly)) {
+        message = FileErrorMessage(LoadError::CannotOpen).text;
         return false;
     }
-    message = m_messages.join(QLatin1Char('\n'));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        message = FileErrorMessage(LoadError::CannotOpen).text;
+        return false;
+    }
+    const LoadError error = m_doc.Load(bytes);
+    message = error == LoadError::None ? m_messages.join(QLatin1Char('\n')) : FileErrorMessage(error).text;
     m_canvas.InitialUpdate();
-    return true;
+    return error == LoadError::None;
 }
 
 bool HeadlessDrawing::Save(const QString& path, QString& message)
