@@ -16,12 +16,10 @@ struct BigDrawing
     {
         doc.NewDrawing(2048, 2048);
         for (int i = 0; i < kGlobs; ++i)
-            doc.AppendGlob(i % 2048, i / 2048);
+            doc.Records().AppendGlob(i % 2048, i / 2048);
         for (int i = 0; i < kGlobs; i += 500)
-            doc.SetColorChange(i, i % 360, 200, 200);
-        DocumentArchive archive{ArchiveMode::Store, {}};
-        doc.Serialize(archive);
-        bytes = archive.bytes;
+            doc.Records().SetColorChange(i, i % 360, 200, 200);
+        bytes = doc.Save().bytes;
     }
 
     ShapeTable shapes;
@@ -39,9 +37,8 @@ void BM_SaveDrawing(benchmark::State& state)
 {
     BigDrawing& big = Drawing();
     for (auto _ : state) {
-        DocumentArchive archive{ArchiveMode::Store, {}};
-        big.doc.Serialize(archive);
-        benchmark::DoNotOptimize(archive.bytes.constData());
+        const SavedDrawing saved = big.doc.Save();
+        benchmark::DoNotOptimize(saved.bytes.constData());
     }
     state.SetBytesProcessed(state.iterations() * big.bytes.size());
 }
@@ -52,10 +49,9 @@ void BM_OpenDrawing(benchmark::State& state)
     ShapeTable shapes;
     CDaubrixDoc doc(shapes);
     for (auto _ : state) {
-        DocumentArchive archive{ArchiveMode::Load, big.bytes};
-        if (!doc.Serialize(archive).ok)
+        if (doc.Load(big.bytes) != LoadError::None)
             state.SkipWithError("load failed");
-        benchmark::DoNotOptimize(doc.GlobCount());
+        benchmark::DoNotOptimize(doc.Records().GlobCount());
     }
     state.SetBytesProcessed(state.iterations() * big.bytes.size());
 }

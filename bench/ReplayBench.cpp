@@ -54,8 +54,8 @@ std::unique_ptr<CDaubrixDoc> MakeDrawing(int changeEvery)
         y = std::clamp(y + step(random), 0, kSize - 1);
         shapes.SetCurrentIndex(medium);
         if (i % changeEvery == 0)
-            doc->SetColorChange(i, HsvColor{std::int16_t(hue(random)), 220, 240});
-        doc->AppendGlob(x, y);
+            doc->Records().SetColorChange(i, HsvColor{std::int16_t(hue(random)), 220, 240});
+        doc->Records().AppendGlob(x, y);
     }
     return doc;
 }
@@ -87,7 +87,7 @@ void BM_MemcpySameBytes(benchmark::State& state)
     QImage from(kSize + w, kSize + h, QImage::Format_RGB32), to(kSize + w, kSize + h, QImage::Format_RGB32);
     from.fill(Qt::gray);
     for (auto _ : state) {
-        for (const CGlob& g : doc.Globs()) {
+        for (const CGlob& g : doc.Records().Globs()) {
             for (int r = 0; r < h; ++r)
                 std::memcpy(to.scanLine(g.y + r) + g.x * 4, from.constScanLine(g.y + r) + g.x * 4, size_t(w) * 4);
         }
@@ -110,7 +110,7 @@ void BM_ReplayWithQPainter(benchmark::State& state)
         QImage image(kSize, kSize, QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter painter(&image);
-        for (const CGlob& g : doc.Globs()) {
+        for (const CGlob& g : doc.Records().Globs()) {
             const QImage& s = sprites[g.shape];
             painter.drawImage(g.x - s.width() / 2, g.y - s.height() / 2, s);
         }
@@ -146,9 +146,9 @@ void BM_PointerMovePolar50Jitter8(benchmark::State& state)
         session.Strokes().Move({x, y}, {});
         benchmark::DoNotOptimize(session.Canvas().Paint({}));
         state.PauseTiming();
-        if (doc.GlobCount() > 400000) { // keep the list from growing without end
+        if (doc.Records().GlobCount() > 400000) { // keep the list from growing without end
             session.Strokes().Release();
-            doc.TruncateGlobs(0);
+            doc.Records().TruncateGlobs(0);
             session.Canvas().SetHistoryPosition(0);
             session.Strokes().Press({600, 300}, {});
         }

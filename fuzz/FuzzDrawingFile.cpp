@@ -26,16 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AcceptingHost host;
     CDaubrixDoc doc(shapes);
     doc.SetBackgroundHost(&host);
-    DocumentArchive in{ArchiveMode::Load, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))};
-    if (!doc.Serialize(in).ok)
+    if (doc.Load(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))) != LoadError::None)
         return 0;
-    DocumentArchive out{ArchiveMode::Store, {}};
-    if (!doc.Serialize(out).ok)
+    const SavedDrawing out = doc.Save();
+    if (!out.ok())
         __builtin_trap();
     CDaubrixDoc again(shapes);
     again.SetBackgroundHost(&host);
-    DocumentArchive reread{ArchiveMode::Load, out.bytes};
-    if (!again.Serialize(reread).ok || again.GlobCount() != doc.GlobCount())
+    if (again.Load(out.bytes) != LoadError::None || again.Records().GlobCount() != doc.Records().GlobCount())
         __builtin_trap();
     return 0;
 }

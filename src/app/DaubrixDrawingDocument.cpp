@@ -1,12 +1,10 @@
 #include "app/DaubrixDrawingDocument.h"
 
-#include "app/DocumentManager.h"
-
 DaubrixDrawingDocument::DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor,
                                                MessageSink report)
     : m_doc(shapes), m_report(report)
 {
-    m_doc.SetMessageSink(std::move(report));
+    m_doc.Records().SetMessageSink(std::move(report));
     m_doc.SetLowColorMode(lowColor);
     m_doc.SetBackgroundHost(this);
 }
@@ -34,25 +32,17 @@ void DaubrixDrawingDocument::InitNew(QSize size)
 
 QSize DaubrixDrawingDocument::Size() const
 {
-    return QSize(m_doc.Width(), m_doc.Height());
+    return QSize(m_doc.Records().DrawingWidth(), m_doc.Records().DrawingHeight());
 }
 
-std::optional<QByteArray> DaubrixDrawingDocument::Write()
+SavedDrawing DaubrixDrawingDocument::Write()
 {
-    DocumentArchive archive{ArchiveMode::Store, {}};
-    if (!m_doc.Serialize(archive).ok)
-        return std::nullopt;
-    return archive.bytes;
+    return m_doc.Save();
 }
 
-DrawingDocument::ReadStatus DaubrixDrawingDocument::Read(const QByteArray& bytes)
+LoadError DaubrixDrawingDocument::Read(const QByteArray& bytes)
 {
-    DocumentArchive archive{ArchiveMode::Load, bytes};
-    const FileStatus status = m_doc.Serialize(archive);
-    if (status.ok)
-        return ReadStatus::Ok;
-    return status.message == DocumentManager::UnexpectedFormatText() ? ReadStatus::BadFormat
-                                                                     : ReadStatus::Failed;
+    return m_doc.Load(bytes);
 }
 
 QByteArray DaubrixDrawingDocument::EncodeBackgroundJpeg()

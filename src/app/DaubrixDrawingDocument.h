@@ -14,18 +14,17 @@ class DaubrixDrawingDocument final : public DrawingDocument, private BackgroundH
 public:
     DaubrixDrawingDocument(ShapeTable& shapes, bool lowColor, MessageSink report);
 
-    CDaubrixDoc& Doc() { return m_doc; }
-    // The view that shows the background from now on; null hands it back to the document.
-    void SetViewHost(BackgroundHost* view);
-
     void InitNew(QSize size) override;
     QSize Size() const override;
     RgbColor BackgroundColor() const override { return m_doc.BackgroundColor(); }
-    int GlobCount() const override { return m_doc.GlobCount(); }
-    int ColorChangeCount() const override { return m_doc.ColorChangeCount(); }
+    int GlobCount() const override { return m_doc.Records().GlobCount(); }
+    int ColorChangeCount() const override { return m_doc.Records().ColorChangeCount(); }
 
-    std::optional<QByteArray> Write() override;
-    ReadStatus Read(const QByteArray& bytes) override;
+    SavedDrawing Write() override;
+    LoadError Read(const QByteArray& bytes) override;
+
+    CDaubrixDoc& Doc() override { return m_doc; }
+    void SetViewHost(BackgroundHost* view) override;
 
 private:
     QByteArray EncodeBackgroundJpeg() override;

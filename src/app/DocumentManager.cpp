@@ -30,21 +30,6 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit)
 
 DocumentManager::DocumentManager(Factory factory) : m_factory(std::move(factory)) {}
 
-QString DocumentManager::UnexpectedFormatText()
-{
-    return QStringLiteral("Unexpected file format.");
-}
-
-QString DocumentManager::OpenFailedText()
-{
-    return QStringLiteral("Failed to open document.");
-}
-
-QString DocumentManager::SaveFailedText()
-{
-    return QStringLiteral("Failed to save document.");
-}
-
 DocumentManager::Drawing& DocumentManager::New(QSize size)
 {
     auto drawing = std::make_unique<Drawing>();
@@ -55,23 +40,17 @@ DocumentManager::Drawing& DocumentManager::New(QSize size)
     return *m_drawings.back();
 }
 
-DocumentManager::Result DocumentManager::Open(const QString& path)
+DocumentManager::OpenResult DocumentManager::Open(const QString& path)
 {
     const QString absolute = CanonicalOrClean(path);
     if (Drawing* open = Find(absolute))
         return {open, {}};
     const std::optional<QByteArray> bytes = ReadWholeFile(absolute, kMaxFileSize);
     if (!bytes)
-        return {nullptr, OpenFailedText()};
+        return {nullptr, LoadError::CannotOpen};
     auto document = m_factory();
-    switch (document->Read(*bytes)) {
-    case DrawingDocument::ReadStatus::Ok:
-        break;
-    case DrawingDocument::ReadStatus::BadFormat:
-        return {nullptr, UnexpectedFormatText()};
-    case DrawingDocument::ReadStatus::Failed:
-        return {nullptr, OpenFailedText()};
-    }
+    if (const LoadError error = document->Read(*bytes); error != LoadError::None)
+        return {nullptr, error};
     auto drawing = std::make_unique<Drawing>();
     drawing->document = std::move(document);
     TakePath(*drawing, absolute);
@@ -79,17 +58,19 @@ DocumentManager::Result DocumentManager::Open(const QString& path)
     return {m_drawings.back().get(), {}};
 }
 
-DocumentManager::Result DocumentManager::Save(Drawing& drawing, const QString& path)
+DocumentManager::SaveResult DocumentManager::Save(Drawing& drawing, const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // Unbuffered, so a short write shows in the count; a buffered flush at commit can
     // report success for a truncated file.
     QSaveFile file(absolute);
-    const std::optional<QByteArray> bytes = drawing.document->Write();
-    const bool written = bytes && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && file.write(*bytes) == bytes->size() && file.commit();
+    const SavedDrawing saved = drawing.document->Write();
+    if (!saved.ok())
+        return {&drawing, saved.error};
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                         && file.write(saved.bytes) == saved.bytes.size() && file.commit();
     if (!written)
-        return {&drawing, SaveFailedText()};
+        return {&drawing, SaveError::CannotWrite};
     TakePath(drawing, CanonicalOrClean(absolute));
     SetModified(drawing, false);
     Notify(drawing);

@@ -11,7 +11,7 @@
 #include "app/RecentFileList.h"
 
 // The open drawings and their files: New, Open, Save, Save As, Close and the recent files.
-// Failures come back as the texts the user is shown; nothing here opens a window.
+// Failures come back as error kinds; nothing here opens a window or spells a message.
 class DocumentManager
 {
 public:
@@ -27,11 +27,18 @@ public:
         bool modified = false;
     };
 
-    struct Result
+    struct OpenResult
     {
-        Drawing* drawing = nullptr; // the drawing acted on; null when an open failed
-        QString error;              // empty on success
-        bool ok() const { return error.isEmpty(); }
+        Drawing* drawing = nullptr; // the drawing opened; null when the open failed
+        LoadError error = LoadError::None;
+        bool ok() const { return error == LoadError::None; }
+    };
+
+    struct SaveResult
+    {
+        Drawing* drawing = nullptr; // the drawing saved or not
+        SaveError error = SaveError::None;
+        bool ok() const { return error == SaveError::None; }
     };
 
     using Factory = std::function<std::unique_ptr<DrawingDocument>()>;
@@ -41,9 +48,9 @@ public:
 
     Drawing& New(QSize size);
     // Opening a file that is already open returns its drawing.
-    Result Open(const QString& path);
+    OpenResult Open(const QString& path);
     // Writes through a temporary file, so a failed save leaves the old file as it was.
-    Result Save(Drawing& drawing, const QString& path);
+    SaveResult Save(Drawing& drawing, const QString& path);
     void Close(Drawing& drawing);
 
     void SetModified(Drawing& drawing, bool modified);
@@ -53,10 +60,6 @@ public:
 
     // Called when a drawing's title or modified flag changes.
     void SetListener(Listener listener) { m_listener = std::move(listener); }
-
-    static QString UnexpectedFormatText();
-    static QString OpenFailedText();
-    static QString SaveFailedText();
 
 private:
     void Notify(Drawing& drawing);

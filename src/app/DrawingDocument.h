@@ -1,19 +1,19 @@
 #pragma once
 
-#include <optional>
-
 #include <QByteArray>
 #include <QSize>
 
 #include "color/HsvColor.h"
+#include "model/DrawingFileErrors.h"
 
-// What the shell needs of a drawing: its size and colours for the dialogs, and its bytes
-// for the file commands. The drawing model implements it.
+class BackgroundHost;
+class CDaubrixDoc;
+
+// What the shell needs of a drawing: its size and colours for the dialogs, its bytes for
+// the file commands and its model for the view that shows it. The drawing model implements it.
 class DrawingDocument
 {
 public:
-    enum class ReadStatus { Ok, BadFormat, Failed };
-
     virtual ~DrawingDocument() = default;
 
     virtual void InitNew(QSize size) = 0;
@@ -22,8 +22,13 @@ public:
     virtual int GlobCount() const = 0;
     virtual int ColorChangeCount() const = 0;
 
-    // The file's bytes, or nothing when they could not be made.
-    virtual std::optional<QByteArray> Write() = 0;
+    // The file's bytes, or why they could not be made.
+    virtual SavedDrawing Write() = 0;
     // On failure the document keeps what it held before.
-    virtual ReadStatus Read(const QByteArray& bytes) = 0;
+    virtual LoadError Read(const QByteArray& bytes) = 0;
+
+    // The drawing a view shows and edits.
+    virtual CDaubrixDoc& Doc() = 0;
+    // The view that shows the background from now on; null hands it back to the document.
+    virtual void SetViewHost(BackgroundHost* view) = 0;
 };

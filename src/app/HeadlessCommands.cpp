@@ -100,30 +100,30 @@ QByteArray InfoJson(const HeadlessDrawing& d, bool records)
 {
     const CDaubrixDoc& doc = d.Doc();
     QJsonObject o;
-    o[QStringLiteral("width")] = doc.DrawingWidth();
-    o[QStringLiteral("height")] = doc.DrawingHeight();
+    o[QStringLiteral("width")] = doc.Records().DrawingWidth();
+    o[QStringLiteral("height")] = doc.Records().DrawingHeight();
     o[QStringLiteral("printSize")] = doc.PrintSize();
     const RgbColor bg = doc.BackgroundColor();
     o[QStringLiteral("backgroundColor")] = QString::asprintf("#%02x%02x%02x", RgbRed(bg), RgbGreen(bg), RgbBlue(bg));
-    const Sections& sec = doc.CurrentSections();
+    const Sections& sec = doc.Records().CurrentSections();
     o[QStringLiteral("sectionBase")] = sec.base;
     QJsonArray boundaries;
     for (int i = 0; i < sec.count; ++i)
         boundaries.append(sec.boundaries[size_t(i)]);
     o[QStringLiteral("sections")] = boundaries;
-    o[QStringLiteral("globCount")] = doc.GlobCount();
-    o[QStringLiteral("colorChangeCount")] = doc.ColorChangeCount();
+    o[QStringLiteral("globCount")] = doc.Records().GlobCount();
+    o[QStringLiteral("colorChangeCount")] = doc.Records().ColorChangeCount();
     o[QStringLiteral("hasBackgroundImage")] = doc.HasBackgroundImage();
     const QImage& background = d.Canvas().Background();
     o[QStringLiteral("backgroundImageSize")] = doc.HasBackgroundImage() && !background.isNull()
         ? QJsonValue(Pair(background.width(), background.height())) : QJsonValue(QJsonValue::Null);
     if (records) {
         QJsonArray globs;
-        for (const CGlob& g : doc.Globs())
+        for (const CGlob& g : doc.Records().Globs())
             globs.append(QJsonArray{g.x, g.y, g.shape});
         o[QStringLiteral("globs")] = globs;
         QJsonArray changes;
-        for (const CColorChange& c : doc.ColorChanges().Items())
+        for (const CColorChange& c : doc.Records().ColorChanges().Items())
             changes.append(QJsonArray{c.globIndex, c.hue, c.saturation, c.value});
         o[QStringLiteral("colorChanges")] = changes;
     }

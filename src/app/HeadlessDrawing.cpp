@@ -3,12 +3,15 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "app/FileErrorMessages.h"
+#include "app/StartupMessages.h"
+
 HeadlessDrawing::HeadlessDrawing(std::optional<quint32> seed)
 {
     if (seed)
         m_random.Seed(*seed);
     m_doc.SetBackgroundHost(&m_host);
-    m_doc.SetMessageSink([this](const UserMessage& m) { m_messages << m.text; });
+    m_doc.Records().SetMessageSink([this](const UserMessage& m) { m_messages << m.text; });
 }
 
 bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)
@@ -16,7 +19,7 @@ bool HeadlessDrawing::LoadShapes(const QString& programFolder, QString& message)
     QStringList problems;
     m_shapes.Discover(programFolder, [&](const QString& text) { problems << text; });
     if (m_shapes.Count() == 0)
-        problems << QStringLiteral("Shapes not found!");
+        problems << ShapesNotFoundText();
     else
         m_shapes.PrepareAll();
     message = problems.join(QLatin1Char('\n'));
@@ -27,31 +30,30 @@ bool HeadlessDrawing::Open(const QString& path, QString& message)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        message = QStringLiteral("Failed to open document.");
+        message = FileErrorMessage(LoadError::CannotOpen).text;
         return false;
     }
-    DocumentArchive archive{ArchiveMode::Load, file.readAll()};
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        message = QStringLiteral("Failed to open document.");
+        message = FileErrorMessage(LoadError::CannotOpen).text;
         return false;
     }
-    const FileStatus status = m_doc.Serialize(archive);
-    message = status.ok ? m_messages.join(QLatin1Char('\n')) : status.message;
+    const LoadError error = m_doc.Load(bytes);
+    message = error == LoadError::None ? m_messages.join(QLatin1Char('\n')) : FileErrorMessage(error).text;
     m_canvas.InitialUpdate();
-    return status.ok;
+    return error == LoadError::None;
 }
 
 bool HeadlessDrawing::Save(const QString& path, QString& message)
 {
-    DocumentArchive archive{ArchiveMode::Store, {}};
-    const FileStatus status = m_doc.Serialize(archive);
+    SavedDrawing saved = m_doc.Save();
     QSaveFile file(path);
-    if (!status.ok || !file.open(QIODevice::WriteOnly) || file.write(archive.bytes) != archive.bytes.size()
-        || !file.commit()) {
-        message = status.ok ? QStringLiteral("Failed to save document.") : status.message;
-        return false;
-    }
-    return true;
+    if (saved.ok()
+        && (!file.open(QIODevice::WriteOnly) || file.write(saved.bytes) != saved.bytes.size() || !file.commit()))
+        saved.error = SaveError::CannotWrite;
+    if (!saved.ok())
+        message = FileErrorMessage(saved.error).text;
+    return saved.ok();
 }
 
 QImage HeadlessDrawing::Render() const

@@ -9,35 +9,26 @@
 #include "model/DrawingFileWriter.h"
 #include "shapes/ShapeTable.h"
 
-namespace {
-const char* const kBadFormat = "Unexpected file format.";
-const char* const kSaveFailed = "Failed to save document.";
-const char* const kOpenFailed = "Failed to open document.";
-} // namespace
-
 bool CDaubrixDoc::NewDrawing(int width, int height)
 {
     if (width < kMinSize || width > kMaxSize || height < kMinSize || height > kMaxSize)
         return false;
-    SetDrawingSize(width, height);
+    m_records.SetDrawingSize(width, height);
     m_undoImageValid = true;
     return true;
 }
 
-FileStatus CDaubrixDoc::Serialize(DocumentArchive& archive)
-{
-    return archive.mode == ArchiveMode::Store ? Store(archive.bytes) : Load(archive.bytes);
-}
-
-FileStatus CDaubrixDoc::Store(QByteArray& bytes)
+SavedDrawing CDaubrixDoc::Save()
 {
     const QByteArray jpeg = BackgroundForSaving();
+    SavedDrawing saved;
     try {
-        if (DrawingFileWriter::Write(*this, jpeg, bytes))
-            return {};
+        if (!DrawingFileWriter::Write({m_records, m_backgroundColor, m_printSize, jpeg}, saved.bytes))
+            saved.error = SaveError::TooManyRecords;
     } catch (const std::bad_alloc&) {
+        saved.error = SaveError::OutOfMemory;
     }
-    return {false, QString::fromLatin1(kSaveFailed)};
+    return saved;
 }
 
 // Settled before anything is written, so that a picture that cannot be made still leaves
@@ -54,7 +45,7 @@ QByteArray CDaubrixDoc::BackgroundForSaving()
     return jpeg;
 }
 
-FileStatus CDaubrixDoc::Load(const QByteArray& bytes)
+LoadError CDaubrixDoc::Load(const QByteArray& bytes)
 {
     BackgroundReading background = BackgroundReading::Keep;
     if (!m_host)
@@ -63,21 +54,21 @@ FileStatus CDaubrixDoc::Load(const QByteArray& bytes)
         background = BackgroundReading::Skip;
     DrawingContents contents;
     try {
-        if (!DrawingFileReader(Shapes().Count(), background).Read(bytes, contents))
-            return {false, QString::fromLatin1(kBadFormat)};
+        if (!DrawingFileReader(m_records.Shapes().Count(), background).Read(bytes, contents))
+            return LoadError::BadFormat;
     } catch (const std::bad_alloc&) {
-        return {false, QString::fromLatin1(kOpenFailed)};
+        return LoadError::OutOfMemory;
     }
     TakeContents(contents);
     TakeBackground(contents);
-    MarkShapesUsed(0, GlobCount());
-    return {};
+    m_records.MarkShapesUsed(0, m_records.GlobCount());
+    return LoadError::None;
 }
 
 void CDaubrixDoc::TakeContents(DrawingContents& contents)
 {
-    SetDrawingSize(contents.width, contents.height);
-    AdoptRecords(std::move(contents.globs), std::move(contents.changes), contents.sections);
+    m_records.SetDrawingSize(contents.width, contents.height);
+    m_records.AdoptRecords(std::move(contents.globs), std::move(contents.changes), contents.sections);
     m_backgroundColor = contents.backgroundColor;
     m_printSize = contents.printSize;
     m_undoImageValid = false;
@@ -93,12 +84,12 @@ void CDaubrixDoc::TakeBackground(DrawingContents& contents)
         return;
     UserMessage failure;
     m_backgroundImage = m_host->DecodeBackgroundJpeg(contents.backgroundJpeg, failure);
-    if (!m_backgroundImage && !failure.text.isEmpty() && Report())
-        Report()(failure);
+    if (!m_backgroundImage && !failure.text.isEmpty() && m_records.Report())
+        m_records.Report()(failure);
 }
 
 void CDaubrixDoc::Tell(const char* text) const
 {
-    if (Report())
-        Report()({QString::fromLatin1(text), MessageIcon::None, {}});
+    if (m_records.Report())
+        m_records.Report()({QString::fromLatin1(text), MessageIcon::None, {}});
 }

@@ -1,45 +1,31 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
 #include "color/HsvColor.h"
+#include "model/DrawingFileErrors.h"
 #include "model/GlobStore.h"
 
 class BackgroundHost;
 struct DrawingContents;
 
-enum class ArchiveMode { Store, Load };
-
-// The bytes of a drawing file on their way to or from the document.
-struct DocumentArchive
-{
-    ArchiveMode mode = ArchiveMode::Store;
-    QByteArray bytes;
-};
-
-// The outcome of reading or writing a drawing file: on failure, the text to show.
-struct FileStatus
-{
-    bool ok = true;
-    QString message;
-};
-
-// One drawing: its record lists (the glob store), size, background colour, print size and
-// undo state, and its file. Reports messages through the sink; never shows anything itself.
-class CDaubrixDoc : public GlobStore
+// One drawing: it holds its record lists and size (the glob store) and keeps its background
+// colour, print size and undo state, and its file. Reports messages through the store's
+// sink; never shows anything itself.
+class CDaubrixDoc
 {
 public:
     static constexpr int kMinSize = 100;
     static constexpr int kMaxSize = 2048;
 
-    explicit CDaubrixDoc(ShapeTable& shapes) : GlobStore(shapes) {}
+    explicit CDaubrixDoc(ShapeTable& shapes) : m_records(shapes) {}
+
+    // The drawing's globs, colour changes, sections and size.
+    GlobStore& Records() { return m_records; }
+    const GlobStore& Records() const { return m_records; }
 
     // A confirmed New Drawing: the size must lie in 100..2048.
     bool NewDrawing(int width, int height);
-
-    int Width() const { return DrawingWidth(); }
-    int Height() const { return DrawingHeight(); }
 
     int PrintSize() const { return m_printSize; }
     void SetPrintSize(int dotsPerUnit) { m_printSize = dotsPerUnit; }
@@ -57,18 +43,18 @@ public:
     // On displays that cannot show a background the stored picture is not loaded.
     void SetLowColorMode(bool lowColor) { m_lowColor = lowColor; }
 
-    // Writes the drawing file into archive.bytes, or reads it from there. A failed read
-    // leaves the document as it was.
-    FileStatus Serialize(DocumentArchive& archive);
+    // The drawing file's bytes, or why they could not be made.
+    SavedDrawing Save();
+    // Reads a drawing file's bytes. A failed read leaves the document as it was.
+    LoadError Load(const QByteArray& bytes);
 
 private:
-    FileStatus Store(QByteArray& bytes);
-    FileStatus Load(const QByteArray& bytes);
     QByteArray BackgroundForSaving();
     void TakeContents(DrawingContents& contents);
     void TakeBackground(DrawingContents& contents);
     void Tell(const char* text) const;
 
+    GlobStore m_records;
     BackgroundHost* m_host = nullptr;
     bool m_lowColor = false;
     int m_printSize = 100;

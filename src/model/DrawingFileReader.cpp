@@ -3,7 +3,7 @@
 #include <new>
 
 #include "model/ByteReader.h"
-#include "model/DrawingFileWriter.h"
+#include "model/DrawingFileFormat.h"
 #include "model/ObjectArchiveReader.h"
 
 bool DrawingFileReader::Read(const QByteArray& bytes, DrawingContents& out) const
@@ -14,7 +14,7 @@ bool DrawingFileReader::Read(const QByteArray& bytes, DrawingContents& out) cons
 
 bool DrawingFileReader::ReadSignature(ByteReader& in)
 {
-    const QByteArray signature = DrawingFileWriter::kSignature;
+    const QByteArray signature = DrawingFileFormat::kSignature;
     std::uint8_t length = 0;
     QByteArray text;
     return in.ReadU8(length) && length == signature.size() && in.ReadBytes(length, text) && text == signature;

@@ -4,27 +4,31 @@
 #include <cstring>
 
 #include "model/ByteWriter.h"
-#include "model/CDaubrixDoc.h"
+#include "model/DrawingFileFormat.h"
+#include "model/GlobStore.h"
 #include "model/ObjectArchiveWriter.h"
 
-bool DrawingFileWriter::Write(const CDaubrixDoc& doc, const QByteArray& jpeg, QByteArray& out)
+bool DrawingFileWriter::Write(const DrawingFileSource& source, QByteArray& out)
 {
+    const GlobStore& records = source.records;
+    const QByteArray& jpeg = source.jpeg;
     ByteWriter bytes;
-    const auto signatureLength = qsizetype(std::strlen(kSignature));
+    const char* const signature = DrawingFileFormat::kSignature;
+    const auto signatureLength = qsizetype(std::strlen(signature));
     bytes.WriteU8(std::uint8_t(signatureLength));
-    bytes.WriteBytes(kSignature, signatureLength);
-    bytes.WriteI32(doc.Width());
-    bytes.WriteI32(doc.Height());
-    const Sections& sections = doc.CurrentSections();
+    bytes.WriteBytes(signature, signatureLength);
+    bytes.WriteI32(records.DrawingWidth());
+    bytes.WriteI32(records.DrawingHeight());
+    const Sections& sections = records.CurrentSections();
     const int sectionCount = std::clamp(sections.count, 0, int(Sections::kMaxBoundaries));
     bytes.WriteI32(sectionCount);
     bytes.WriteI32(sections.base);
     for (int i = 0; i < sectionCount; ++i)
         bytes.WriteI32(sections.boundaries[size_t(i)]);
-    bytes.WriteU32(doc.BackgroundColor());
-    bytes.WriteI32(doc.PrintSize());
+    bytes.WriteU32(source.backgroundColor);
+    bytes.WriteI32(source.printSize);
     ObjectArchiveWriter archive(bytes);
-    if (!archive.WriteGlobs(doc.Globs()) || !archive.WriteColorChanges(doc.ColorChanges().Items()))
+    if (!archive.WriteGlobs(records.Globs()) || !archive.WriteColorChanges(records.ColorChanges().Items()))
         return false;
     bytes.WriteI32(jpeg.isEmpty() ? 0 : 1);
     if (!jpeg.isEmpty()) {

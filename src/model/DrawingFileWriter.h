@@ -2,15 +2,24 @@
 
 #include <QByteArray>
 
-class CDaubrixDoc;
+#include "color/HsvColor.h"
+
+class GlobStore;
+
+// Everything a drawing file is written from: the drawing's records and size, its own
+// settings and the background picture's bytes (empty for a drawing saved without one).
+struct DrawingFileSource
+{
+    const GlobStore& records;
+    RgbColor backgroundColor;
+    int printSize;
+    const QByteArray& jpeg;
+};
 
 // Writes a drawing file (.dbr): header, the two record lists, then the background part.
 class DrawingFileWriter
 {
 public:
-    static constexpr const char* kSignature = "Daubrix";
-
-    // jpeg: the background picture's bytes, or empty for a drawing saved without one.
     // False when the lists are too long for the archive's numbering.
-    static bool Write(const CDaubrixDoc& doc, const QByteArray& jpeg, QByteArray& out);
+    static bool Write(const DrawingFileSource& source, QByteArray& out);
 };

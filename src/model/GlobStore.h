@@ -82,7 +82,6 @@ public:
 
     void DeleteContents();
 
-protected:
     void SetDrawingSize(int width, int height);
     // Takes over a drawing read from a file; the saved copies start empty.
     void AdoptRecords(std::vector<CGlob>&& globs, std::vector<CColorChange>&& changes, const Sections& sections);

@@ -18,7 +18,7 @@ class RecordWalk
 {
 public:
     RecordWalk(const CDaubrixDoc& doc, ReplayColors& colors, int firstGlob)
-        : m_globs(doc.Globs()), m_colors(colors), m_cursor(doc.ColorChanges().Items(), firstGlob),
+        : m_globs(doc.Records().Globs()), m_colors(colors), m_cursor(doc.Records().ColorChanges().Items(), firstGlob),
           m_next(m_cursor.NextAt(firstGlob))
     {
     }
@@ -55,7 +55,7 @@ template <typename Drawn>
 void ReplayGlobs(const CDaubrixDoc& doc, const ShapeTable& shapes, ReplayColors& colors, QImage& image,
                  int start, int end, Drawn&& drawn)
 {
-    const std::vector<CGlob>& globs = doc.Globs();
+    const std::vector<CGlob>& globs = doc.Records().Globs();
     RecordWalk records(doc, colors, start);
     for (int i = start; i < end; ++i) {
         const CGlob& glob = globs[size_t(i)];
@@ -81,12 +81,12 @@ DrawingCanvas::DrawingCanvas(CDaubrixDoc& doc, const ShapeTable& shapes)
 
 void DrawingCanvas::InitialUpdate()
 {
-    m_historyPosition = m_doc.GlobCount();
+    m_historyPosition = m_doc.Records().GlobCount();
 }
 
 QSize DrawingCanvas::Size() const
 {
-    return QSize(m_doc.DrawingWidth(), m_doc.DrawingHeight());
+    return QSize(m_doc.Records().DrawingWidth(), m_doc.Records().DrawingHeight());
 }
 
 void DrawingCanvas::SetBackground(const QImage& bitmap, QPoint offset)
@@ -220,7 +220,7 @@ PaintReport DrawingCanvas::Paint(const PaintRequest& request)
         m_firstPaint = false;
         CreateImages();
         CopyToUndoImage();
-        m_pendingCount = m_doc.GlobCount();
+        m_pendingCount = m_doc.Records().GlobCount();
     }
     if (m_regenerateRequest)
         StartRegeneration(report);
@@ -261,6 +261,6 @@ QImage DrawingCanvas::RenderAll() const
     QImage image(Size(), QImage::Format_RGB32);
     ClearCanvas(image);
     ReplayColors colors(m_shapes);
-    ReplayGlobs(m_doc, m_shapes, colors, image, 0, m_doc.GlobCount(), [](const QRect&) {});
+    ReplayGlobs(m_doc, m_shapes, colors, image, 0, m_doc.Records().GlobCount(), [](const QRect&) {});
     return image;
 }

@@ -11,7 +11,7 @@
 
 void DrawingHistory::AddSectionBoundary(int n)
 {
-    Sections& sec = m_s.doc.CurrentSections();
+    Sections& sec = m_s.doc.Records().CurrentSections();
     if (sec.IsSectionBoundary(n))
         return;
     if (sec.count > Sections::kMaxBoundaries - 1) {
@@ -37,7 +37,7 @@ void DrawingHistory::AddSectionBoundary(int n)
 
 void DrawingHistory::AddBoundaryTicks(bool skipLargest)
 {
-    const Sections& sec = m_s.doc.CurrentSections();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     const int last = skipLargest ? sec.count - 1 : sec.count;
     for (int i = 0; i < last; ++i)
         m_s.slider.AddTick(sec.boundaries[size_t(i)]);
@@ -45,7 +45,7 @@ void DrawingHistory::AddBoundaryTicks(bool skipLargest)
 
 void DrawingHistory::SetSliderToSections(int maximum)
 {
-    const Sections& sec = m_s.doc.CurrentSections();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     m_s.slider.ClearTicks();
     m_s.slider.SetRange(sec.count > 0 ? sec.boundaries[0] : sec.base, maximum);
     m_s.slider.SetPosition(maximum);
@@ -58,15 +58,15 @@ void DrawingHistory::TruncateHistory()
     DrawingCanvas& canvas = m_s.canvas;
     CDaubrixDoc& doc = m_s.doc;
     const int position = canvas.HistoryPosition();
-    if (position >= doc.GlobCount())
+    if (position >= doc.Records().GlobCount())
         return;
     StatusSink quiet;
     StatusSink& status = m_s.status ? *m_s.status : quiet;
     status.SetWaitCursor(true);
-    doc.TruncateGlobs(position);
+    doc.Records().TruncateGlobs(position);
     const HsvColor color = m_s.tools.palettes ? m_s.tools.palettes->ColorsWindowColor() : m_s.tools.shapes.Current().Color();
-    doc.SetColorChange(-1, color);
-    Sections& sec = doc.CurrentSections();
+    doc.Records().SetColorChange(-1, color);
+    Sections& sec = doc.Records().CurrentSections();
     for (int i = 0; i < sec.count; ++i) {
         if (sec.boundaries[size_t(i)] > position) {
             // Boundaries stay distinct: when the position already ends a section, the
@@ -77,16 +77,16 @@ void DrawingHistory::TruncateHistory()
             break;
         }
     }
-    SetSliderToSections(doc.GlobCount());
+    SetSliderToSections(doc.Records().GlobCount());
     status.SetWaitCursor(false);
 }
 
 void DrawingHistory::RefreshHistorySlider()
 {
-    const Sections& sec = m_s.doc.CurrentSections();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     HistorySlider& slider = m_s.slider;
     slider.ClearTicks();
-    slider.SetRange(sec.base, m_s.doc.GlobCount());
+    slider.SetRange(sec.base, m_s.doc.Records().GlobCount());
     slider.SetPosition(m_s.canvas.HistoryPosition());
     AddBoundaryTicks(false);
     slider.Repaint();
@@ -95,9 +95,9 @@ void DrawingHistory::RefreshHistorySlider()
 void DrawingHistory::FinishPendingClear()
 {
     m_s.pendingClear = false;
-    m_s.doc.DeleteContents();
-    m_s.doc.CurrentSections().count = 0;
-    m_s.doc.CurrentSections().base = 0;
+    m_s.doc.Records().DeleteContents();
+    m_s.doc.Records().CurrentSections().count = 0;
+    m_s.doc.Records().CurrentSections().base = 0;
     m_s.canvas.SetHistoryPosition(0);
 }
 
@@ -124,7 +124,7 @@ void DrawingHistory::UndoDrawingStep()
     DrawingCanvas& canvas = m_s.canvas;
     const int a = canvas.HistoryPosition();
     m_redoTarget = a;
-    canvas.SetHistoryPosition(m_s.doc.SectionStart(a));
+    canvas.SetHistoryPosition(m_s.doc.Records().SectionStart(a));
     m_s.slider.SetPosition(canvas.HistoryPosition());
     m_s.slider.Repaint();
     canvas.RedrawAtHistoryPosition();
@@ -146,10 +146,10 @@ void DrawingHistory::RedoDrawingStep()
 void DrawingHistory::UndoClearStep()
 {
     m_s.pendingClear = false;
-    m_s.doc.SwapColorChanges();
+    m_s.doc.Records().SwapColorChanges();
     m_s.slider.SetRange(m_saved.minimum, m_saved.maximum);
     m_s.slider.SetPosition(m_saved.position);
-    Sections& sec = m_s.doc.CurrentSections();
+    Sections& sec = m_s.doc.Records().CurrentSections();
     sec.count = m_saved.sectionCount;
     sec.base = m_saved.sectionBase;
     m_s.canvas.SetHistoryPosition(m_redoTarget);
@@ -164,12 +164,12 @@ void DrawingHistory::UndoClearStep()
 void DrawingHistory::RedoClearStep()
 {
     m_s.pendingClear = true;
-    m_s.doc.SwapColorChanges();
+    m_s.doc.Records().SwapColorChanges();
     m_s.slider.ClearTicks();
     m_s.slider.SetRange(0, 0);
     m_s.slider.SetPosition(0);
     m_s.slider.Repaint();
-    Sections& sec = m_s.doc.CurrentSections();
+    Sections& sec = m_s.doc.Records().CurrentSections();
     sec.count = 0;
     sec.base = 0;
     m_s.canvas.SetHistoryPosition(0);
@@ -182,8 +182,8 @@ bool DrawingHistory::CanClear() const { return m_s.canvas.HistoryPosition() > 0;
 
 void DrawingHistory::Clear()
 {
-    m_s.doc.SnapshotColorChanges();
-    const Sections& sec = m_s.doc.CurrentSections();
+    m_s.doc.Records().SnapshotColorChanges();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     m_saved = {m_s.slider.Minimum(), m_s.slider.Maximum(), m_s.slider.Position(), sec.count, sec.base};
     m_redoTarget = m_s.canvas.HistoryPosition();
     RedoClearStep(); // pending clear, empty slider and sections, undo state "Clear"
@@ -201,9 +201,9 @@ int DrawingHistory::SnapWhileDragging(int position)
 {
     CDaubrixDoc& doc = m_s.doc;
     ForgetDrawingUndo();
-    const Sections& sec = doc.CurrentSections();
+    const Sections& sec = doc.Records().CurrentSections();
     int snap = 1;
-    if (doc.GlobCount() > 9 && sec.count > 0)
+    if (doc.Records().GlobCount() > 9 && sec.count > 0)
         snap = std::max(5, int(float(sec.boundaries[size_t(sec.count - 1)] - sec.boundaries[0]) * 0.05f));
     for (int i = 0; i < sec.count; ++i) {
         if (std::abs(sec.boundaries[size_t(i)] - position) < snap) {
@@ -229,7 +229,7 @@ void DrawingHistory::ReleaseSlider(int p)
             canvas.WaitWhilePainting(); // the new globs go on top of the current picture
         else
             canvas.RegenerateFromUndo();
-        m_s.doc.MarkShapesUsed(h, p);
+        m_s.doc.Records().MarkShapesUsed(h, p);
         if (m_s.tools.palettes)
             m_s.tools.palettes->RepaintShapesWindow();
     }
@@ -239,7 +239,7 @@ void DrawingHistory::ReleaseSlider(int p)
 void DrawingHistory::PreviousSection()
 {
     ForgetDrawingUndo();
-    const Sections& sec = m_s.doc.CurrentSections();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     int target = sec.base;
     for (int i = 0; i < sec.count; ++i)
         if (sec.boundaries[size_t(i)] < m_s.canvas.HistoryPosition())
@@ -250,7 +250,7 @@ void DrawingHistory::PreviousSection()
 void DrawingHistory::NextSection()
 {
     ForgetDrawingUndo();
-    const Sections& sec = m_s.doc.CurrentSections();
+    const Sections& sec = m_s.doc.Records().CurrentSections();
     for (int i = 0; i < sec.count; ++i) {
         if (sec.boundaries[size_t(i)] > m_s.canvas.HistoryPosition()) {
             ReleaseSlider(sec.boundaries[size_t(i)]);

@@ -8,12 +8,12 @@
 DrawingSession::DrawingSession(CDaubrixDoc& doc, const DrawingTools& tools)
     : m_state(doc, tools), m_history(m_state), m_strokes(m_state, m_history)
 {
-    doc.SetHistoryPositionSource([this] { return m_state.canvas.HistoryPosition(); });
+    doc.Records().SetHistoryPositionSource([this] { return m_state.canvas.HistoryPosition(); });
 }
 
 DrawingSession::~DrawingSession()
 {
-    m_state.doc.SetHistoryPositionSource({});
+    m_state.doc.Records().SetHistoryPositionSource({});
 }
 
 void DrawingSession::InitialUpdate()
@@ -24,7 +24,7 @@ void DrawingSession::InitialUpdate()
 
 void DrawingSession::ResetCenter()
 {
-    m_state.centre = ResetCentre(m_state.doc.DrawingWidth(), m_state.doc.DrawingHeight());
+    m_state.centre = ResetCentre(m_state.doc.Records().DrawingWidth(), m_state.doc.Records().DrawingHeight());
 }
 
 void DrawingSession::MoveCentre(QPoint p)
@@ -46,7 +46,7 @@ void DrawingSession::BeginAddingGlobs()
 
 int DrawingSession::EndAddingGlobs()
 {
-    const int count = m_state.doc.GlobCount();
+    const int count = m_state.doc.Records().GlobCount();
     m_history.AddSectionBoundary(count);
     return count;
 }
@@ -54,13 +54,13 @@ int DrawingSession::EndAddingGlobs()
 void DrawingSession::HideAddedGlobs()
 {
     m_state.doc.SetUndoState(UndoDrawing);
-    m_state.canvas.SetHistoryPosition(m_state.doc.GlobCount());
+    m_state.canvas.SetHistoryPosition(m_state.doc.Records().GlobCount());
     m_history.Undo();
 }
 
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)
 {
-    m_state.doc.SetColorChange(-1, color);
+    m_state.doc.Records().SetColorChange(-1, color);
     // While a Clear can be undone the undo image is the picture Undo brings back: the new
     // colour starts after the clear and must not reach it.
     DrawingCanvas& canvas = m_state.canvas;

@@ -19,8 +19,8 @@ constexpr int kPressMargin = 20;
 
 HsvColor ColorAt(const CDaubrixDoc& doc, int globIndex)
 {
-    return HsvColor{std::int16_t(doc.HueAt(globIndex)), std::uint8_t(doc.SaturationAt(globIndex)),
-                    std::uint8_t(doc.ValueAt(globIndex))};
+    return HsvColor{std::int16_t(doc.Records().HueAt(globIndex)), std::uint8_t(doc.Records().SaturationAt(globIndex)),
+                    std::uint8_t(doc.Records().ValueAt(globIndex))};
 }
 
 } // namespace
@@ -29,8 +29,8 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
 {
     CDaubrixDoc& doc = m_s.doc;
     DrawingCanvas& canvas = m_s.canvas;
-    const bool outside = p.x() < -kPressMargin || p.x() > doc.DrawingWidth() + kPressMargin
-        || p.y() < -kPressMargin || p.y() > doc.DrawingHeight() + kPressMargin;
+    const bool outside = p.x() < -kPressMargin || p.x() > doc.Records().DrawingWidth() + kPressMargin
+        || p.y() < -kPressMargin || p.y() > doc.Records().DrawingHeight() + kPressMargin;
     if (!mods.shift && outside) {
         m_noSection = true;
         return false;
@@ -51,7 +51,7 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
         canvas.StrokeStarted();
         capture = true;
     }
-    canvas.SetHistoryPosition(doc.GlobCount());
+    canvas.SetHistoryPosition(doc.Records().GlobCount());
     doc.SetUndoState(UndoDrawing);
     m_s.Invalidate();
     return capture;
@@ -62,11 +62,11 @@ void StrokeEngine::RecordPressColors()
     CDaubrixDoc& doc = m_s.doc;
     ShapeTable& shapes = m_s.tools.shapes;
     const HsvColor current = shapes.Current().Color();
-    if (doc.GlobCount() > 0 && doc.GetGlob(doc.GlobCount() - 1).shape != shapes.CurrentIndex())
-        doc.SetColorChange(-1, current);
+    if (doc.Records().GlobCount() > 0 && doc.Records().GetGlob(doc.Records().GlobCount() - 1).shape != shapes.CurrentIndex())
+        doc.Records().SetColorChange(-1, current);
     const int position = m_s.canvas.HistoryPosition();
-    if (position != 0 && ColorAt(doc, doc.ColorChangeInEffect(position)) != current)
-        doc.SetColorChange(-1, current);
+    if (position != 0 && ColorAt(doc, doc.Records().ColorChangeInEffect(position)) != current)
+        doc.Records().SetColorChange(-1, current);
 }
 
 void StrokeEngine::Move(QPoint p, PointerModifiers mods)
@@ -76,7 +76,7 @@ void StrokeEngine::Move(QPoint p, PointerModifiers mods)
         if (!m_stroke)
             return;
         PlaceGlobs(p.x(), p.y(), true, -1);
-        m_s.canvas.SetHistoryPosition(m_s.doc.GlobCount());
+        m_s.canvas.SetHistoryPosition(m_s.doc.Records().GlobCount());
         return;
     }
     if (!mods.ctrl && HasAnchor() && !m_bandStale)
@@ -95,7 +95,7 @@ bool StrokeEngine::Release()
     if (m_noSection)
         m_noSection = false;
     else
-        m_history.AddSectionBoundary(m_s.doc.GlobCount());
+        m_history.AddSectionBoundary(m_s.doc.Records().GlobCount());
     return endedOneShot;
 }
 
@@ -134,7 +134,7 @@ int StrokeEngine::PlaceGlobs(int x, int y, bool moving, int changeIndex)
         m_points.clear();
         AppendSymmetricSet(modes.symmetry, m_s.centre, QPoint(x, y), m_points);
         for (QPoint p : m_points) {
-            if (m_s.doc.AddGlob(p.x(), p.y())) {
+            if (m_s.doc.Records().AddGlob(p.x(), p.y())) {
                 ++added;
                 canvas.AddPending();
             }
@@ -151,7 +151,7 @@ void StrokeEngine::DriftColor(int changeIndex)
     int hue = shape.Color().hue, saturation = shape.Color().saturation, value = shape.Color().value;
     if (!StepAutoChange(m_s.tools.autoChange, ticks, hue, saturation, value, m_s.tools.random))
         return;
-    m_s.doc.SetColorChange(changeIndex, hue, saturation, value);
+    m_s.doc.Records().SetColorChange(changeIndex, hue, saturation, value);
     shape.SetColor(HsvColor{std::int16_t(hue), std::uint8_t(saturation), std::uint8_t(value)});
     if (m_s.tools.palettes)
         m_s.tools.palettes->SetColorsWindowColor(shape.Color());
@@ -196,7 +196,7 @@ void StrokeEngine::LayRow(QPoint a, QPoint p)
     QPoint at = a;
     const auto short_of = [&](int pos, int goal, float step) { return (step > 0 && goal > pos) || (step < 0 && goal < pos); };
     while (xMajor ? short_of(at.x(), p.x(), stepX) : short_of(at.y(), p.y(), stepY)) {
-        m_s.canvas.SetHistoryPosition(m_s.doc.GlobCount());
+        m_s.canvas.SetHistoryPosition(m_s.doc.Records().GlobCount());
         PlaceGlobs(at.x(), at.y(), false, -1);
         fx += stepX;
         fy += stepY;

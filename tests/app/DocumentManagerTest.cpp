@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DaubrixDrawingDocument.h"
+#include "app/FileErrorMessages.h"
 #include "shapes/ShapeTable.h"
 #include "app/DocumentManager.h"
 
@@ -52,7 +53,7 @@ TEST_F(DocumentManagerTest, NewDrawingSavesAndOpensAgainByteForByte)
                                         "00000000"));
     manager.Close(drawing);
 
-    const DocumentManager::Result opened = manager.Open(Path("a.dbr"));
+    const DocumentManager::OpenResult opened = manager.Open(Path("a.dbr"));
     ASSERT_TRUE(opened.ok());
     EXPECT_EQ(opened.drawing->document->Size(), QSize(640, 480));
     ASSERT_TRUE(manager.Save(*opened.drawing, Path("b.dbr")).ok());
@@ -90,11 +91,11 @@ TEST_F(DocumentManagerTest, BadFilesAreRefusedWithTheirMessage)
     };
     for (const auto& file : bad) {
         Put(Path(file.name), file.bytes);
-        const DocumentManager::Result result = manager.Open(Path(file.name));
-        EXPECT_EQ(result.error, QString("Unexpected file format.")) << file.name;
+        const DocumentManager::OpenResult result = manager.Open(Path(file.name));
+        EXPECT_EQ(FileErrorMessage(result.error).text, QString("Unexpected file format.")) << file.name;
         EXPECT_EQ(result.drawing, nullptr);
     }
-    EXPECT_EQ(manager.Open(Path("missing.dbr")).error, QString("Failed to open document."));
+    EXPECT_EQ(FileErrorMessage(manager.Open(Path("missing.dbr")).error).text, QString("Failed to open document."));
     EXPECT_EQ(manager.Drawings().size(), 1u);
 }
 
@@ -110,9 +111,9 @@ TEST_F(DocumentManagerTest, AFailedSaveLeavesTheOldFileIntact)
     rlimit tiny = old;
     tiny.rlim_cur = 16;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const DocumentManager::Result result = manager.Save(drawing, path);
+    const DocumentManager::SaveResult result = manager.Save(drawing, path);
     setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(result.error, QString("Failed to save document."));
+    EXPECT_EQ(FileErrorMessage(result.error).text, QString("Failed to save document."));
     EXPECT_EQ(Bytes(path), QByteArray("old contents"));
     EXPECT_EQ(drawing.title, QString("Daubrix1"));
     EXPECT_TRUE(manager.Recent().Files().isEmpty());
@@ -126,4 +127,17 @@ TEST_F(DocumentManagerTest, ModifiedFlagChangesAreReported)
     manager.SetModified(drawing, true);
     manager.SetModified(drawing, true);
     EXPECT_EQ(reports, 1);
+}
+
+TEST(FileErrorMessageTest, EveryFailureSaysWhichCommandFailed)
+{
+    EXPECT_TRUE(FileErrorMessage(LoadError::None).text.isEmpty());
+    EXPECT_EQ(FileErrorMessage(LoadError::CannotOpen).text, QString("Failed to open document."));
+    EXPECT_EQ(FileErrorMessage(LoadError::OutOfMemory).text, QString("Failed to open document."));
+    EXPECT_EQ(FileErrorMessage(LoadError::BadFormat).text, QString("Unexpected file format."));
+    EXPECT_TRUE(FileErrorMessage(SaveError::None).text.isEmpty());
+    for (SaveError error : {SaveError::TooManyRecords, SaveError::OutOfMemory, SaveError::CannotWrite}) {
+        EXPECT_EQ(FileErrorMessage(error).text, QString("Failed to save document."));
+        EXPECT_EQ(FileErrorMessage(error).icon, MessageIcon::Warning);
+    }
 }

@@ -143,7 +143,7 @@ struct PlacementFixture : ModelFixture
     ImportPlacement Place(const std::vector<ImportSample>& samples, const ImportSettings& settings,
                           const ImportProgress& progress = {})
     {
-        ImportTools tools{doc, shapes.Current(), drift, ticks, random, 0,
+        ImportTools tools{doc.Records(), shapes.Current(), drift, ticks, random, 0,
                           [this](const HsvColor& c) { drifted.push_back(c); }};
         return PlaceImportSamples(samples, QPoint(0, 0), settings, tools, progress);
     }
@@ -166,8 +166,8 @@ TEST(ImageImport, TheColourSliderSetsHowFarAColourMayMoveBeforeANewRecord)
         ImportSettings settings = Keeping();
         settings.colorSlider = r.slider;
         EXPECT_EQ(f.Place(samples, settings).placed, 4);
-        EXPECT_EQ(f.doc.ColorChangeCount(), r.records) << "slider " << r.slider;
-        EXPECT_EQ(f.doc.ColorChanges().ColorAt(0), (HsvColor{100, 100, 100}));
+        EXPECT_EQ(f.doc.Records().ColorChangeCount(), r.records) << "slider " << r.slider;
+        EXPECT_EQ(f.doc.Records().ColorChanges().ColorAt(0), (HsvColor{100, 100, 100}));
     }
 }
 
@@ -186,9 +186,9 @@ TEST(ImageImport, NewColoursDriftGlobByGlobAndTheShapeFollows)
     ASSERT_EQ(f.drifted.size(), 2u);
     EXPECT_EQ(f.drifted[0].value, before.value + 10);
     EXPECT_EQ(f.shapes.Current().Color(), f.drifted.back());
-    ASSERT_EQ(f.doc.ColorChangeCount(), 3);
-    EXPECT_EQ(f.doc.GetColorChange(1)->globIndex, 5);
-    EXPECT_EQ(f.doc.GetColorChange(2)->Color(), f.drifted.back());
+    ASSERT_EQ(f.doc.Records().ColorChangeCount(), 3);
+    EXPECT_EQ(f.doc.Records().GetColorChange(1)->globIndex, 5);
+    EXPECT_EQ(f.doc.Records().GetColorChange(2)->Color(), f.drifted.back());
 }
 
 TEST(ImageImport, PlacementSkipsRefusedGlobsAndStopsWhereTheUserCancels)
@@ -202,5 +202,5 @@ TEST(ImageImport, PlacementSkipsRefusedGlobsAndStopsWhereTheUserCancels)
     const ImportPlacement placed = f.Place(samples, Keeping(), progress);
     EXPECT_TRUE(placed.cancelled);
     EXPECT_EQ(placed.placed, 100) << "samples 1 to 100; checked at 0 and 100";
-    EXPECT_EQ(f.doc.GlobCount(), 100);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 100);
 }

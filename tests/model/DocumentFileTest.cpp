@@ -37,35 +37,31 @@ struct FakeHost : BackgroundHost
 class DocumentFileTest : public ::testing::Test, public ModelFixture
 {
 protected:
-    DocumentFileTest() { doc.SetMessageSink(Sink()); }
+    DocumentFileTest() { doc.Records().SetMessageSink(Sink()); }
 
     // 200 x 100, three globs (shape 0, 0, 2), colour changes at 0 and 2, one section.
     void MakeThreeGlobDrawing(CDaubrixDoc& d)
     {
         ASSERT_TRUE(d.NewDrawing(200, 100));
         shapes.SetCurrentIndex(0);
-        ASSERT_TRUE(d.AddGlob(100, 7));
-        ASSERT_TRUE(d.AddGlob(-19, 119));
+        ASSERT_TRUE(d.Records().AddGlob(100, 7));
+        ASSERT_TRUE(d.Records().AddGlob(-19, 119));
         shapes.SetCurrentIndex(2);
-        ASSERT_TRUE(d.AddGlob(3, 4));
-        ASSERT_TRUE(d.SetColorChange(2, 360, 128, 255));
-        d.CurrentSections().count = 1;
-        d.CurrentSections().boundaries[0] = 3;
+        ASSERT_TRUE(d.Records().AddGlob(3, 4));
+        ASSERT_TRUE(d.Records().SetColorChange(2, 360, 128, 255));
+        d.Records().CurrentSections().count = 1;
+        d.Records().CurrentSections().boundaries[0] = 3;
         d.SetBackgroundColor(MakeRgb(1, 2, 3));
         d.SetPrintSize(150);
     }
 
     static QByteArray Save(CDaubrixDoc& d)
     {
-        DocumentArchive archive{ArchiveMode::Store, {}};
-        EXPECT_TRUE(d.Serialize(archive).ok);
-        return archive.bytes;
+        const SavedDrawing saved = d.Save();
+        EXPECT_TRUE(saved.ok());
+        return saved.bytes;
     }
-    static FileStatus Open(CDaubrixDoc& d, const QByteArray& bytes)
-    {
-        DocumentArchive archive{ArchiveMode::Load, bytes};
-        return d.Serialize(archive);
-    }
+    static LoadError Open(CDaubrixDoc& d, const QByteArray& bytes) { return d.Load(bytes); }
 
     CDaubrixDoc doc{shapes};
 };
@@ -87,16 +83,16 @@ QByteArray ThreeGlobRecords()
 TEST_F(DocumentFileTest, NewDrawingDefaults)
 {
     ASSERT_TRUE(doc.NewDrawing(640, 480));
-    EXPECT_EQ(doc.Width(), 640);
-    EXPECT_EQ(doc.Height(), 480);
+    EXPECT_EQ(doc.Records().DrawingWidth(), 640);
+    EXPECT_EQ(doc.Records().DrawingHeight(), 480);
     EXPECT_EQ(doc.BackgroundColor(), 0u);
     EXPECT_EQ(doc.PrintSize(), 100);
-    EXPECT_EQ(doc.GlobCount(), 0);
+    EXPECT_EQ(doc.Records().GlobCount(), 0);
     EXPECT_TRUE(doc.IsUndoImageValid());
     EXPECT_EQ(doc.UndoState(), 0);
     EXPECT_FALSE(doc.NewDrawing(99, 480));
     EXPECT_FALSE(doc.NewDrawing(640, 2049));
-    EXPECT_EQ(doc.Width(), 640);
+    EXPECT_EQ(doc.Records().DrawingWidth(), 640);
 }
 
 TEST_F(DocumentFileTest, WritesTheExactLayout)
@@ -125,13 +121,13 @@ TEST_F(DocumentFileTest, RoundTripWithBackground)
     shapes.PrepareAll();
     for (int i = 0; i < shapes.Count(); ++i)
         shapes.Shape(i).RefreshColored(); // every copy shows its shape's colour
-    ASSERT_TRUE(Open(copy, bytes).ok);
-    EXPECT_EQ(copy.Width(), 200);
-    EXPECT_EQ(copy.Height(), 100);
-    EXPECT_EQ(copy.Globs(), doc.Globs());
-    EXPECT_EQ(copy.ColorChanges().Items(), doc.ColorChanges().Items());
-    EXPECT_EQ(copy.CurrentSections().count, 1);
-    EXPECT_EQ(copy.SectionStart(2), 0);
+    ASSERT_EQ(Open(copy, bytes), LoadError::None);
+    EXPECT_EQ(copy.Records().DrawingWidth(), 200);
+    EXPECT_EQ(copy.Records().DrawingHeight(), 100);
+    EXPECT_EQ(copy.Records().Globs(), doc.Records().Globs());
+    EXPECT_EQ(copy.Records().ColorChanges().Items(), doc.Records().ColorChanges().Items());
+    EXPECT_EQ(copy.Records().CurrentSections().count, 1);
+    EXPECT_EQ(copy.Records().SectionStart(2), 0);
     EXPECT_EQ(copy.BackgroundColor(), MakeRgb(1, 2, 3));
     EXPECT_EQ(copy.PrintSize(), 150);
     EXPECT_TRUE(copy.HasBackgroundImage());
@@ -156,23 +152,23 @@ TEST_F(DocumentFileTest, BackgroundPartByHostAndDisplay)
     FakeHost lowHost;
     lowColor.SetBackgroundHost(&lowHost);
     lowColor.SetLowColorMode(true);
-    ASSERT_TRUE(Open(lowColor, withPicture).ok);
+    ASSERT_EQ(Open(lowColor, withPicture), LoadError::None);
     EXPECT_FALSE(lowColor.HasBackgroundImage());
     EXPECT_EQ(lowHost.decodes, 0);
-    EXPECT_FALSE(Open(lowColor, withPicture.chopped(1)).ok); // still checked while skipped
+    EXPECT_NE(Open(lowColor, withPicture.chopped(1)), LoadError::None); // still checked while skipped
 
     CDaubrixDoc windowless(shapes);
-    ASSERT_TRUE(Open(windowless, withPicture).ok);
+    ASSERT_EQ(Open(windowless, withPicture), LoadError::None);
     EXPECT_FALSE(windowless.HasBackgroundImage());
-    EXPECT_EQ(windowless.GlobCount(), 3);
+    EXPECT_EQ(windowless.Records().GlobCount(), 3);
 
     CDaubrixDoc refused(shapes);
     FakeHost refusing;
     refusing.accept = false;
     refused.SetBackgroundHost(&refusing);
-    ASSERT_TRUE(Open(refused, withPicture).ok);
+    ASSERT_EQ(Open(refused, withPicture), LoadError::None);
     EXPECT_FALSE(refused.HasBackgroundImage());
-    EXPECT_EQ(refused.GlobCount(), 3);
+    EXPECT_EQ(refused.Records().GlobCount(), 3);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -191,7 +187,7 @@ TEST_F(DocumentFileTest, PictureThatCannotBeMadeStillLeavesAReadableFile)
     EXPECT_EQ(messages[0].icon, MessageIcon::None);
     CDaubrixDoc copy(shapes);
     copy.SetBackgroundHost(&host);
-    EXPECT_TRUE(Open(copy, bytes).ok);
+    EXPECT_EQ(Open(copy, bytes), LoadError::None);
 
     // Without a window the file is complete too: it ends with flag 0.
     CDaubrixDoc windowless(shapes);
@@ -209,12 +205,12 @@ TEST_F(DocumentFileTest, OldFilesAndOddValues)
                            + Int32(0);
     FakeHost host;
     doc.SetBackgroundHost(&host);
-    ASSERT_TRUE(Open(doc, old).ok);
-    EXPECT_EQ(doc.Height(), 2048);
+    ASSERT_EQ(Open(doc, old), LoadError::None);
+    EXPECT_EQ(doc.Records().DrawingHeight(), 2048);
     EXPECT_EQ(doc.BackgroundColor(), MakeRgb(9, 9, 9));
     EXPECT_EQ(doc.PrintSize(), 100);
-    EXPECT_EQ(doc.Globs(), std::vector<CGlob>{CGlob(16, 32, 0)});
-    EXPECT_EQ(doc.ColorChanges().Items(), std::vector<CColorChange>{CColorChange(0, 0, 255, 255)});
+    EXPECT_EQ(doc.Records().Globs(), std::vector<CGlob>{CGlob(16, 32, 0)});
+    EXPECT_EQ(doc.Records().ColorChanges().Items(), std::vector<CColorChange>{CColorChange(0, 0, 255, 255)});
 }
 
 struct BadFile
@@ -250,9 +246,9 @@ TEST_F(DocumentFileTest, RefusesBadFilesAndKeepsTheDrawing)
     const QByteArray before = Save(doc);
     for (const BadFile& c : cases) {
         SCOPED_TRACE(c.name);
-        const FileStatus status = Open(doc, c.bytes);
-        EXPECT_FALSE(status.ok);
-        EXPECT_EQ(status.message, "Unexpected file format.");
+        const LoadError error = Open(doc, c.bytes);
+        EXPECT_NE(error, LoadError::None);
+        EXPECT_EQ(error, LoadError::BadFormat);
         EXPECT_EQ(Save(doc), before);
     }
     EXPECT_EQ(host.decodes, 0);
@@ -268,11 +264,11 @@ TEST_F(DocumentFileTest, EveryTruncationFailsCleanly)
     CDaubrixDoc target(shapes);
     target.SetBackgroundHost(&host);
     for (qsizetype length = 0; length < full.size(); ++length) {
-        const FileStatus status = Open(target, full.left(length));
-        EXPECT_FALSE(status.ok) << length;
-        EXPECT_EQ(target.GlobCount(), 0) << length;
+        const LoadError error = Open(target, full.left(length));
+        EXPECT_NE(error, LoadError::None) << length;
+        EXPECT_EQ(target.Records().GlobCount(), 0) << length;
     }
-    EXPECT_TRUE(Open(target, full).ok);
+    EXPECT_EQ(Open(target, full), LoadError::None);
     EXPECT_EQ(host.decodes, 1);
 }
 

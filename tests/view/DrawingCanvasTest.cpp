@@ -88,7 +88,7 @@ TEST(DrawingCanvas, RebuildUndoImageShowsPercentOnlyBeyond1100Globs)
     for (auto [globs, reports] : rows) {
         SessionFixture f;
         for (int i = 0; i < globs; ++i)
-            f.doc.AddGlob(i % 200, i % 100);
+            f.doc.Records().AddGlob(i % 200, i % 100);
         f.Canvas().SetHistoryPosition(globs);
         f.Canvas().CopyToUndoImage(); // the undo base is the position
         RecordingStatus status;

@@ -32,7 +32,7 @@ TEST(DrawingHistory, ElevenStrokesKeepTenBoundaries)
 {
     SessionFixture f;
     Strokes(f, 11);
-    const Sections& sec = f.doc.CurrentSections();
+    const Sections& sec = f.doc.Records().CurrentSections();
     EXPECT_EQ(sec.count, 10);
     EXPECT_EQ(sec.base, 2); // the first stroke's end
     EXPECT_EQ(sec.boundaries[0], 4);
@@ -57,7 +57,7 @@ TEST(DrawingHistory, UndoStepsBackOneStrokeAndRedoReturns)
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     EXPECT_EQ(f.Canvas().DrawingImage(), twoStrokes);
-    EXPECT_EQ(f.doc.GlobCount(), 4);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 4);
 }
 
 TEST(DrawingHistory, MovingTheSliderDisablesUndoOfDrawing)
@@ -78,7 +78,7 @@ TEST(DrawingHistory, ClearThenUndoRestoresEverything)
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 0);
     EXPECT_EQ(f.session->Slider().Maximum(), 0);
-    EXPECT_EQ(f.doc.GlobCount(), 6); // still there until the next stroke
+    EXPECT_EQ(f.doc.Records().GlobCount(), 6); // still there until the next stroke
     QImage blank(before.size(), QImage::Format_RGB32);
     blank.fill(Qt::black);
     EXPECT_EQ(f.Canvas().DrawingImage(), blank);
@@ -89,7 +89,7 @@ TEST(DrawingHistory, ClearThenUndoRestoresEverything)
     EXPECT_EQ(f.session->Slider().Minimum(), 0);
     EXPECT_EQ(f.session->Slider().Maximum(), 6);
     EXPECT_EQ(f.session->Slider().Position(), 6);
-    EXPECT_EQ(f.doc.CurrentSections().count, 3);
+    EXPECT_EQ(f.doc.Records().CurrentSections().count, 3);
     EXPECT_EQ(f.session->Slider().Ticks().size(), ticks.size() + 1); // undo ticks every boundary
     EXPECT_EQ(f.Canvas().DrawingImage(), before);
 }
@@ -100,8 +100,8 @@ TEST(DrawingHistory, ClearThenAStrokeDeletesForGood)
     Strokes(f, 3);
     f.session->History().Clear();
     Strokes(f, 1);
-    EXPECT_EQ(f.doc.GlobCount(), 2);
-    EXPECT_EQ(f.doc.CurrentSections().count, 1);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 2);
+    EXPECT_EQ(f.doc.Records().CurrentSections().count, 1);
     EXPECT_EQ(f.doc.UndoState(), UndoDrawing);
 }
 
@@ -113,8 +113,8 @@ TEST(DrawingHistory, SliderBackThenDrawTruncates)
     f.Canvas().Paint({});
     EXPECT_EQ(f.Canvas().HistoryPosition(), 4);
     Strokes(f, 1);
-    EXPECT_EQ(f.doc.GlobCount(), 6);
-    const Sections& sec = f.doc.CurrentSections();
+    EXPECT_EQ(f.doc.Records().GlobCount(), 6);
+    const Sections& sec = f.doc.Records().CurrentSections();
     // The boundaries beyond the position went; 4 is not kept twice.
     ASSERT_EQ(sec.count, 3);
     EXPECT_EQ(sec.boundaries[0], 2);
@@ -241,7 +241,7 @@ TEST(DrawingHistory, TruncatingHiddenGlobsShowsTheWaitCursor)
     f.session->History().ReleaseSlider(2);
     f.session->History().TruncateHistory();
     EXPECT_EQ(status.calls, std::vector<bool>({true, false}));
-    EXPECT_EQ(f.doc.GlobCount(), 2);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 2);
 }
 
 } // namespace

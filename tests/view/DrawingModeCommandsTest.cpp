@@ -177,11 +177,11 @@ TEST(DrawingModeCommands, MoveCenterClickIsUndoableAndLeavesNoSection)
     EXPECT_EQ(f.doc.UndoState(), UndoMoveCenter);
     EXPECT_TRUE(f.modes.lines);
     EXPECT_TRUE(fx.repaintRubberBand);
-    const int sections = f.doc.CurrentSections().count;
+    const int sections = f.doc.Records().CurrentSections().count;
     EXPECT_TRUE(f.session->Strokes().Release()); // the release ends the mode
-    EXPECT_EQ(f.doc.CurrentSections().count, sections);
+    EXPECT_EQ(f.doc.Records().CurrentSections().count, sections);
     EXPECT_FALSE(oneShot.moveCentre);
-    EXPECT_EQ(f.doc.GlobCount(), 2);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 2);
 
     f.session->History().Undo();
     EXPECT_EQ(f.session->Centre(), oldCentre);

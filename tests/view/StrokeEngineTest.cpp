@@ -7,7 +7,7 @@ namespace {
 std::vector<QPoint> GlobPoints(const CDaubrixDoc& doc)
 {
     std::vector<QPoint> out;
-    for (const CGlob& g : doc.Globs())
+    for (const CGlob& g : doc.Records().Globs())
         out.emplace_back(g.x, g.y);
     return out;
 }
@@ -63,10 +63,10 @@ TEST(StrokeEngine, LinesRowsAreSpacedByDensity)
     StrokeEngine& strokes = f.session->Strokes();
     strokes.Press({50, 50}, {}); // sets the anchor, draws nothing
     strokes.Release();
-    EXPECT_EQ(f.doc.GlobCount(), 0);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 0);
     strokes.Press({50, 50}, {}); // on the anchor: nothing
     strokes.Release();
-    EXPECT_EQ(f.doc.GlobCount(), 0);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 0);
     strokes.Press({60, 50}, {});
     strokes.Release();
     const std::vector<QPoint> expected{{50, 50}, {56, 50}};
@@ -75,7 +75,7 @@ TEST(StrokeEngine, LinesRowsAreSpacedByDensity)
     // Ctrl+click moves the anchor without drawing.
     strokes.Press({10, 10}, {false, true});
     strokes.Release();
-    EXPECT_EQ(f.doc.GlobCount(), 2);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 2);
     EXPECT_EQ(strokes.Anchor(), QPoint(10, 10));
 }
 
@@ -110,8 +110,8 @@ TEST(StrokeEngine, PressFarOutsideIsIgnoredUnlessShiftIsHeld)
     SessionFixture f;
     EXPECT_FALSE(f.session->Strokes().Press({-21, 10}, {}));
     f.session->Strokes().Release();
-    EXPECT_EQ(f.doc.GlobCount(), 0);
-    EXPECT_EQ(f.doc.CurrentSections().count, 0);
+    EXPECT_EQ(f.doc.Records().GlobCount(), 0);
+    EXPECT_EQ(f.doc.Records().CurrentSections().count, 0);
     EXPECT_TRUE(f.session->Strokes().Press({-21, 10}, {true, false}));
 }
 
@@ -128,9 +128,9 @@ TEST(StrokeEngine, DriftRecordsColorChangesAndRecolorsTheShape)
     // Placements 6 and 12 fired. The change lands at the history position, which still
     // stands before the glob just placed, so that glob already shows the new colour, live
     // and when the drawing is replayed.
-    EXPECT_EQ(f.doc.ColorChangeCount(), 3);
-    EXPECT_EQ(f.doc.GetColorChange(1)->globIndex, 5);
-    EXPECT_EQ(f.doc.GetColorChange(2)->globIndex, 11);
+    EXPECT_EQ(f.doc.Records().ColorChangeCount(), 3);
+    EXPECT_EQ(f.doc.Records().GetColorChange(1)->globIndex, 5);
+    EXPECT_EQ(f.doc.Records().GetColorChange(2)->globIndex, 11);
     EXPECT_EQ(f.shapes.Current().Color().hue, 10);
 }
 
@@ -141,9 +141,9 @@ TEST(StrokeEngine, ChangingShapeBetweenStrokesRecordsItsColor)
     f.shapes.SetCurrentIndex(1);
     f.shapes.Current().SetColorLater(HsvColor{120, 255, 255});
     f.Stroke({{20, 10}});
-    ASSERT_EQ(f.doc.ColorChangeCount(), 2);
-    EXPECT_EQ(f.doc.GetColorChange(1)->globIndex, 2);
-    EXPECT_EQ(f.doc.GetColorChange(1)->hue, 120);
+    ASSERT_EQ(f.doc.Records().ColorChangeCount(), 2);
+    EXPECT_EQ(f.doc.Records().GetColorChange(1)->globIndex, 2);
+    EXPECT_EQ(f.doc.Records().GetColorChange(1)->hue, 120);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "app/DaubrixDrawingDocument.h"
 #include "app/DrawingModeSettings.h"
 #include "app/ProgramFolder.h"
+#include "app/StartupMessages.h"
 #include "app/ui/CFewColorsDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CTipDlg.h"
@@ -64,11 +65,6 @@ CDaubrixApp::CDaubrixApp(StartupHooks hooks)
 CDaubrixApp::~CDaubrixApp()
 {
     Exit();
-}
-
-QString CDaubrixApp::ShapesNotFoundText()
-{
-    return QStringLiteral("Shapes not found!");
 }
 
 QString CDaubrixApp::ShapeCursorsText()
@@ -205,7 +201,7 @@ void CDaubrixApp::CreatePalettes()
 
 FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& drawing)
 {
-    auto& document = static_cast<DaubrixDrawingDocument&>(*drawing.document);
+    DrawingDocument& document = *drawing.document;
     auto* view = new CDaubrixView(document.Doc(), Tools());
     document.SetViewHost(&view->BackgroundStore());
     if (m_drawingCommands)

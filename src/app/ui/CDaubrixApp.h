@@ -59,7 +59,6 @@ public:
     bool LowColor() const { return m_lowColor; }
     bool Loading() const { return m_loading; }
 
-    static QString ShapesNotFoundText();
     static QString ShapeCursorsText();
 
 private:

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include "app/FileErrorMessages.h"
 #include "app/ui/CChildFrame.h"
 #include "app/ui/CNewDrawingDlg.h"
 #include "app/ui/ShellMessageBox.h"
@@ -37,10 +38,10 @@ DocumentManager::Drawing* DrawingWindows::AddDrawing(QSize size)
 
 DocumentManager::Drawing* DrawingWindows::OpenDrawing(const QString& path)
 {
-    const DocumentManager::Result result = m_context.documents.Open(path);
+    const DocumentManager::OpenResult result = m_context.documents.Open(path);
     if (!result.ok()) {
         m_context.documents.Recent().Remove(QFileInfo(path).absoluteFilePath());
-        ShowError(result.error);
+        ShowError(FileErrorMessage(result.error));
         return nullptr;
     }
     if (CChildFrame* open = ChildOf(*result.drawing))
@@ -54,9 +55,9 @@ bool DrawingWindows::SaveDrawing(DocumentManager::Drawing& drawing)
 {
     if (drawing.path.isEmpty())
         return SaveDrawingAs(drawing);
-    const DocumentManager::Result result = m_context.documents.Save(drawing, drawing.path);
+    const DocumentManager::SaveResult result = m_context.documents.Save(drawing, drawing.path);
     if (!result.ok())
-        ShowError(result.error);
+        ShowError(FileErrorMessage(result.error));
     return result.ok();
 }
 
@@ -66,9 +67,9 @@ bool DrawingWindows::SaveDrawingAs(DocumentManager::Drawing& drawing)
     const QString path = m_context.chooseSavePath(&m_frame, suggestion);
     if (path.isEmpty())
         return false;
-    const DocumentManager::Result result = m_context.documents.Save(drawing, path);
+    const DocumentManager::SaveResult result = m_context.documents.Save(drawing, path);
     if (!result.ok())
-        ShowError(result.error);
+        ShowError(FileErrorMessage(result.error));
     return result.ok();
 }
 
@@ -156,7 +157,7 @@ bool DrawingWindows::MayClose(DocumentManager::Drawing& drawing)
     }
 }
 
-void DrawingWindows::ShowError(const QString& text)
+void DrawingWindows::ShowError(const UserMessage& message)
 {
-    ShellMessageBox::Show(&m_frame, {text, MessageIcon::Warning});
+    ShellMessageBox::Show(&m_frame, message);
 }

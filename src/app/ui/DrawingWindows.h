@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "app/ui/FrameContext.h"
+#include "model/UserMessage.h"
 
 class QMdiArea;
 class CChildFrame;
@@ -38,7 +39,7 @@ signals:
 private:
     CChildFrame& AddWindow(DocumentManager::Drawing& drawing);
     bool MayClose(DocumentManager::Drawing& drawing);
-    void ShowError(const QString& text);
+    void ShowError(const UserMessage& message);
 
     FrameContext& m_context;
     QMdiArea& m_workspace;

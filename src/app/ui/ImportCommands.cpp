@@ -132,7 +132,7 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
     DrawingSession& session = view.Session();
     const DrawingTools& tools = session.Tools();
     CDaubrixDoc& doc = session.Doc();
-    const QSize drawing(doc.DrawingWidth(), doc.DrawingHeight());
+    const QSize drawing(doc.Records().DrawingWidth(), doc.Records().DrawingHeight());
     const QImage source = ScaleForImport(picture, drawing, m_settings.size);
     ImportProgress progress;
     progress.show = [this](int percent) { m_status.SetProgressText(QString::asprintf("%2d%%", percent)); };
@@ -143,7 +143,7 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
     if (!samples)
         return false;
     OrderSamples(*samples, m_settings.order);
-    ImportTools place{doc, tools.shapes.Current(), tools.autoChange, session.Strokes().ticks,
+    ImportTools place{doc.Records(), tools.shapes.Current(), tools.autoChange, session.Strokes().ticks,
                       tools.random, tools.modes.jitter ? tools.modes.jitterAmount : 0,
                       [&tools](const HsvColor& c) {
                           if (tools.palettes)
@@ -163,7 +163,7 @@ bool ImportCommands::DrawNewGlobs(CDaubrixView& view, EscapeCheck& escape)
 {
     DrawingSession& session = view.Session();
     m_status.SetStatusText(kDrawing);
-    const int end = session.Doc().GlobCount();
+    const int end = session.Doc().Records().GlobCount();
     for (int position = session.Canvas().HistoryPosition(); position < end;) {
         const int left = end - position;
         if (left % 100 == 0 && escape.Cancelled())

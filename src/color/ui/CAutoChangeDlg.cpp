@@ -12,19 +12,26 @@
 #include <QVBoxLayout>
 
 #include "color/AutoChangeCommand.h"
-#include "color/ui/CAutoChangeHueDlg.h"
-#include "color/ui/CAutoChangeSatDlg.h"
-#include "color/ui/CAutoChangeValDlg.h"
 
-CAutoChangeDlg::CAutoChangeDlg(const QString& title, const std::array<AutoChangeMode, 5>& order,
+namespace
+{
+const AutoChangeDialogDescription kHue{QT_TRANSLATE_NOOP("CAutoChangeDlg", "AutoChange Hue"),
+                                       {AutoUp, AutoDown, AutoUpDown, AutoDownUp, AutoRandom}};
+const AutoChangeDialogDescription kSaturation{QT_TRANSLATE_NOOP("CAutoChangeDlg", "AutoChange Saturation"),
+                                              {AutoUpDown, AutoUp, AutoDown, AutoDownUp, AutoRandom}};
+const AutoChangeDialogDescription kValue{QT_TRANSLATE_NOOP("CAutoChangeDlg", "AutoChange Value"),
+                                         {AutoUpDown, AutoUp, AutoDown, AutoDownUp, AutoRandom}};
+} // namespace
+
+CAutoChangeDlg::CAutoChangeDlg(const AutoChangeDialogDescription& description,
                                const AutoChangeChannel& settings, QWidget* parent)
     : QDialog(parent), m_mode(settings.mode <= AutoDownUp ? settings.mode : std::uint8_t(AutoOff)),
       m_speed(settings.speed)
 {
-    setWindowTitle(title);
+    setWindowTitle(tr(description.title));
     auto* modes = new QGridLayout;
     for (int row = 0; row < 5; ++row)
-        modes->addWidget(AddModeButton(order[size_t(row)]), row, 0);
+        modes->addWidget(AddModeButton(description.order[size_t(row)]), row, 0);
     modes->addWidget(AddModeButton(AutoOff), 4, 1);
     m_buttons[m_mode]->setChecked(true);
 
@@ -84,12 +91,17 @@ void CAutoChangeDlg::accept()
 CAutoChangeDlg* CAutoChangeDlg::Create(AutoChannel channel, const AutoChangeChannel& settings,
                                        QWidget* parent)
 {
+    return new CAutoChangeDlg(DescriptionOf(channel), settings, parent);
+}
+
+const AutoChangeDialogDescription& CAutoChangeDlg::DescriptionOf(AutoChannel channel)
+{
     switch (channel) {
-    case AutoChannel::Hue: return new CAutoChangeHueDlg(settings, parent);
-    case AutoChannel::Saturation: return new CAutoChangeSatDlg(settings, parent);
+    case AutoChannel::Hue: return kHue;
+    case AutoChannel::Saturation: return kSaturation;
     case AutoChannel::Value: break;
     }
-    return new CAutoChangeValDlg(settings, parent);
+    return kValue;
 }
 
 void CAutoChangeDlg::RunCommand(AutoChannel channel, bool ctrlHeld, AutoChangeState& state,

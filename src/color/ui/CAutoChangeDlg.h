@@ -10,12 +10,23 @@
 class QRadioButton;
 class QSlider;
 
-// Chooses how one colour channel drifts while drawing: a mode and a speed 1..10. The
-// channels differ only in their title and in the order of their mode buttons.
-class CAutoChangeDlg : public QDialog
+// What sets one channel's dialog apart: its title and the order of its mode buttons (the
+// five moving modes top to bottom; "Off" sits beside the last).
+struct AutoChangeDialogDescription
+{
+    const char* title; // untranslated
+    std::array<AutoChangeMode, 5> order;
+};
+
+// Chooses how one colour channel drifts while drawing: a mode and a speed 1..10. One class
+// for every channel, driven by the channel's description.
+class CAutoChangeDlg final : public QDialog
 {
     Q_OBJECT
 public:
+    CAutoChangeDlg(const AutoChangeDialogDescription& description, const AutoChangeChannel& settings,
+                   QWidget* parent = nullptr);
+
     std::uint8_t Mode() const { return m_mode; }
     std::uint8_t Speed() const { return m_speed; }
     QRadioButton* ModeButton(std::uint8_t mode) const;
@@ -33,12 +44,8 @@ public:
 public slots:
     void accept() override;
 
-protected:
-    // order: the five moving modes top to bottom; "Off" sits beside the last.
-    CAutoChangeDlg(const QString& title, const std::array<AutoChangeMode, 5>& order,
-                   const AutoChangeChannel& settings, QWidget* parent);
-
 private:
+    static const AutoChangeDialogDescription& DescriptionOf(AutoChannel channel);
     static QString ModeText(AutoChangeMode mode);
     QRadioButton* AddModeButton(AutoChangeMode mode);
 

@@ -50,7 +50,7 @@ CDaubrixView::~CDaubrixView()
 
 QSize CDaubrixView::DrawingSize() const
 {
-    return QSize(m_session.Doc().DrawingWidth(), m_session.Doc().DrawingHeight());
+    return QSize(m_session.Doc().Records().DrawingWidth(), m_session.Doc().Records().DrawingHeight());
 }
 
 QSize CDaubrixView::sizeHint() const { return DrawingSize(); }

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "view/ui/CModeDlg.h"
-
-struct DrawingModes;
+#include "view/DrawingModes.h"
+#include "view/ui/CAmountDlg.h"
 
 // The "Jitter" dialog: Jitter on or off and how far it scatters; OK writes both back.
-class CJitterDlg final : public CModeDlg
+namespace CJitterDlg
 {
-    Q_OBJECT
+inline constexpr AmountDialogDescription kDescription{
+    QT_TRANSLATE_NOOP("CAmountDlg", "Jitter"), QT_TRANSLATE_NOOP("CAmountDlg", "Amount of Jitter"),
+    QT_TRANSLATE_NOOP("CAmountDlg", "Little"), QT_TRANSLATE_NOOP("CAmountDlg", "Much"),
+    1, 8, &DrawingModes::jitter, &DrawingModes::jitterAmount};
 
-public:
-    explicit CJitterDlg(DrawingModes& modes, QWidget* parent = nullptr);
-
-    void accept() override;
-
-    // Shows the dialog modally; true when OK wrote the values back.
-    static bool Ask(DrawingModes& modes, QWidget* parent);
-
-private:
-    DrawingModes& m_modes;
-    QSlider* m_amount;
-};
+// Shows the dialog modally; true when OK wrote the values back.
+inline bool Ask(DrawingModes& modes, QWidget* parent)
+{
+    return CAmountDlg::Ask(kDescription, modes, parent);
+}
+} // namespace CJitterDlg

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "view/ui/CModeDlg.h"
-
-struct DrawingModes;
+#include "view/DrawingModes.h"
+#include "view/ui/CAmountDlg.h"
 
 // The "Lines" dialog: Lines on or off and how densely a row is laid; OK writes both back.
-class CLinesDlg final : public CModeDlg
+namespace CLinesDlg
 {
-    Q_OBJECT
+inline constexpr AmountDialogDescription kDescription{
+    QT_TRANSLATE_NOOP("CAmountDlg", "Lines"), QT_TRANSLATE_NOOP("CAmountDlg", "Number of Globs"),
+    QT_TRANSLATE_NOOP("CAmountDlg", "Few"),   QT_TRANSLATE_NOOP("CAmountDlg", "Many"),
+    1, 8, &DrawingModes::lines, &DrawingModes::lineDensity};
 
-public:
-    explicit CLinesDlg(DrawingModes& modes, QWidget* parent = nullptr);
-
-    void accept() override;
-
-    // Shows the dialog modally; true when OK wrote the values back.
-    static bool Ask(DrawingModes& modes, QWidget* parent);
-
-private:
-    DrawingModes& m_modes;
-    QSlider* m_amount;
-};
+// Shows the dialog modally; true when OK wrote the values back.
+inline bool Ask(DrawingModes& modes, QWidget* parent)
+{
+    return CAmountDlg::Ask(kDescription, modes, parent);
+}
+} // namespace CLinesDlg

@@ -259,26 +259,26 @@ TEST_F(DrawingWindowCommandsTest, ImportAddsThePictureAsOneSectionThatUndoTakesB
     Run(app, CommandId::ImportImage);
     EXPECT_TRUE(driver.Done());
 
-    const int count = s.Doc().GlobCount();
+    const int count = s.Doc().Records().GlobCount();
     EXPECT_GT(count, 10);
     EXPECT_EQ(s.Canvas().HistoryPosition(), count);
-    EXPECT_EQ(s.Doc().CurrentSections().count, 1);
-    EXPECT_TRUE(s.Doc().IsSectionBoundary(count));
-    EXPECT_GE(s.Doc().ColorChangeCount(), 2) << "red and blue halves";
+    EXPECT_EQ(s.Doc().Records().CurrentSections().count, 1);
+    EXPECT_TRUE(s.Doc().Records().IsSectionBoundary(count));
+    EXPECT_GE(s.Doc().Records().ColorChangeCount(), 2) << "red and blue halves";
     EXPECT_TRUE(drawing->modified);
     EXPECT_EQ(app.Frame()->StatusText(), status) << "the message pane gets its own text back";
     // Grid order: each row starts in the red half and ends in the blue one.
-    const HsvColor first = s.Doc().GetColorChange(0)->Color();
+    const HsvColor first = s.Doc().Records().GetColorChange(0)->Color();
     EXPECT_TRUE(first.hue < 10 || first.hue > 350) << first.hue;
     bool blue = false;
-    for (int i = 1; i < s.Doc().ColorChangeCount(); ++i)
-        blue = blue || std::abs(s.Doc().GetColorChange(i)->Color().hue - 240) < 10;
+    for (int i = 1; i < s.Doc().Records().ColorChangeCount(); ++i)
+        blue = blue || std::abs(s.Doc().Records().GetColorChange(i)->Color().hue - 240) < 10;
     EXPECT_TRUE(blue);
     EXPECT_NE(s.Canvas().DrawingImage(), QImage(s.Canvas().UndoImage())) << "nothing was drawn";
 
     Run(app, CommandId::Undo);
     EXPECT_EQ(s.Canvas().HistoryPosition(), 0);
-    EXPECT_EQ(s.Doc().GlobCount(), count) << "the import stays as the redo tail";
+    EXPECT_EQ(s.Doc().Records().GlobCount(), count) << "the import stays as the redo tail";
     Run(app, CommandId::Undo);
     EXPECT_EQ(s.Canvas().HistoryPosition(), count);
 }
@@ -308,8 +308,8 @@ TEST_F(DrawingWindowCommandsTest, EscDuringImportAsksAndEitherStopsOrGoesOn)
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(messages.front().text, "Cancel Image Import?");
         EXPECT_EQ(messages.size(), 1u) << "no glob was left hidden, so no more to say";
-        EXPECT_EQ(view->Session().Doc().GlobCount() > 0, c.added);
-        EXPECT_EQ(view->Session().Canvas().HistoryPosition(), view->Session().Doc().GlobCount());
+        EXPECT_EQ(view->Session().Doc().Records().GlobCount() > 0, c.added);
+        EXPECT_EQ(view->Session().Canvas().HistoryPosition(), view->Session().Doc().Records().GlobCount());
     }
 }
 
@@ -329,7 +329,7 @@ TEST_F(DrawingWindowCommandsTest, AnUnreadablePictureToImportChangesNothing)
     Run(app, CommandId::ImportImage);
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text, "error reading file.");
-    EXPECT_EQ(view->Session().Doc().GlobCount(), 0);
+    EXPECT_EQ(view->Session().Doc().Records().GlobCount(), 0);
     EXPECT_FALSE(drawing->modified);
 }
 
@@ -341,7 +341,7 @@ TEST_F(DrawingWindowCommandsTest, DrawingInfoCountsHiddenGlobsAndAPendingClear)
     CDaubrixView* view = ActiveView(app);
     ASSERT_NE(view, nullptr);
     Stroke(view->viewport(), {{20, 30}, {40, 30}, {60, 30}});
-    const int globs = view->Session().Doc().GlobCount();
+    const int globs = view->Session().Doc().Records().GlobCount();
     ASSERT_GT(globs, 0);
 
     Run(app, CommandId::DrawingInfo);
@@ -456,7 +456,7 @@ TEST_F(DrawingWindowCommandsTest, FocusBackFromAPaletteKeepsAPendingClear)
     Stroke(other->viewport(), {{20, 30}, {40, 30}});
     other->Session().Slider().SetRange(0, 0); // as if the slider had shown some other drawing
     focus(other, QEvent::FocusIn);
-    EXPECT_EQ(other->Session().Slider().Maximum(), other->Session().Doc().GlobCount());
+    EXPECT_EQ(other->Session().Slider().Maximum(), other->Session().Doc().Records().GlobCount());
 }
 
 TEST_F(DrawingWindowCommandsTest, MoveCenterPutsThePointerOnTheCentre)

@@ -50,10 +50,10 @@ TEST(DrawingView, AStrokeOfMouseEventsAddsGlobsAndPaintsThem)
     Stroke(port, {{20, 30}, {25, 30}, {30, 32}});
 
     const QPoint c = view.Session().Centre(); // mirror copies land at 2 cx - x
-    ASSERT_EQ(doc.GlobCount(), 6);
-    EXPECT_EQ(QPoint(doc.GetGlob(1).x, doc.GetGlob(1).y), QPoint(2 * c.x() - 20, 30));
-    EXPECT_EQ(QPoint(doc.GetGlob(4).x, doc.GetGlob(4).y), QPoint(30, 32));
-    EXPECT_EQ(doc.CurrentSections().count, 1);
+    ASSERT_EQ(doc.Records().GlobCount(), 6);
+    EXPECT_EQ(QPoint(doc.Records().GetGlob(1).x, doc.Records().GetGlob(1).y), QPoint(2 * c.x() - 20, 30));
+    EXPECT_EQ(QPoint(doc.Records().GetGlob(4).x, doc.Records().GetGlob(4).y), QPoint(30, 32));
+    EXPECT_EQ(doc.Records().CurrentSections().count, 1);
     const QImage& image = view.Session().Canvas().DrawingImage();
     EXPECT_EQ(image.pixel(25, 30), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(2 * c.x() - 25, 30), qRgb(255, 0, 0));
@@ -141,7 +141,7 @@ TEST(DrawingView, AStrokeAfterMoveCenterIsUndoneAlone)
     EXPECT_FALSE(w.f.oneShot.moveCentre);
     EXPECT_EQ(view.Session().Centre(), QPoint(100, 50));
     Stroke(port, {{50, 70}, {60, 70}});
-    ASSERT_EQ(w.doc.GlobCount(), 4);
+    ASSERT_EQ(w.doc.Records().GlobCount(), 4);
 
     view.Session().History().Undo();
     view.Refresh();
@@ -177,7 +177,7 @@ TEST(DrawingView, EscAndTheRightButtonEndMoveCenter)
         EXPECT_FALSE(w.f.oneShot.moveCentre);
         EXPECT_TRUE(w.f.modes.lines);
         EXPECT_EQ(view.Session().Centre(), centre);
-        EXPECT_EQ(w.doc.GlobCount(), 0);
+        EXPECT_EQ(w.doc.Records().GlobCount(), 0);
     }
 }
 

@@ -60,10 +60,10 @@ std::vector<SliderDialog> SliderDialogs()
 {
     return {
         {"Lines", "Number of Globs", "Few", "Many", 8,
-         [](DrawingModes& m) { return std::make_unique<CLinesDlg>(m); },
+         [](DrawingModes& m) { return std::make_unique<CAmountDlg>(CLinesDlg::kDescription, m); },
          [](const DrawingModes& m) { return m.lines; }, [](const DrawingModes& m) { return m.lineDensity; }},
         {"Jitter", "Amount of Jitter", "Little", "Much", 8,
-         [](DrawingModes& m) { return std::make_unique<CJitterDlg>(m); },
+         [](DrawingModes& m) { return std::make_unique<CAmountDlg>(CJitterDlg::kDescription, m); },
          [](const DrawingModes& m) { return m.jitter; }, [](const DrawingModes& m) { return m.jitterAmount; }},
     };
 }

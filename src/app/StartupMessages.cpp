@@ -1,0 +1,6 @@
+#include "app/StartupMessages.h"
+
+QString ShapesNotFoundText()
+{
+    return QStringLiteral("Shapes not found!");
+}
