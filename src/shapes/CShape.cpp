@@ -184,7 +184,7 @@ inline void CopyRun(QRgb* out, const QRgb* in, int length)
 // Background pixels of the shape leave the target as it is and shape pixels take the shape's
 // colour (what masking and colouring the work area amounts to), so only the shape's runs
 // are copied.
-QRect CShape::DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) const
+QRect CShape::DrawStamp(const StampTarget& target, int x, int y, const ShapeStamp& stamp) const
 {
     if (!m_prepared || m_width == 0 || stamp.size() != m_stamp.size())
         return QRect();
@@ -192,11 +192,11 @@ QRect CShape::DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) c
     const qint64 left = qint64(x) - m_width / 2;
     const qint64 top = qint64(y) - m_height / 2;
     const QRect covered(RectStart(left, m_width), RectStart(top, m_height), m_width, m_height);
-    if (target.depth() != 32)
+    if (!target.bits)
         return covered;
-    if (left >= 0 && top >= 0 && left + m_width <= target.width() && top + m_height <= target.height()) {
-        uchar* bits = target.bits();
-        const qsizetype stride = target.bytesPerLine();
+    if (left >= 0 && top >= 0 && left + m_width <= target.width && top + m_height <= target.height) {
+        uchar* bits = target.bits;
+        const qsizetype stride = target.stride;
         const QRgb* pixels = stamp.data();
         for (const Run& run : m_runs) {
             CopyRun(reinterpret_cast<QRgb*>(bits + (top + run.y) * stride) + left + run.x,
@@ -208,15 +208,15 @@ QRect CShape::DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) c
     return covered;
 }
 
-void CShape::DrawClipped(QImage& target, qint64 left, qint64 top, const QRgb* stamp) const
+void CShape::DrawClipped(const StampTarget& target, qint64 left, qint64 top, const QRgb* stamp) const
 {
-    const int width = target.width();
-    const int height = target.height();
-    if (target.isNull() || left >= width || top >= height || left + m_width <= 0 || top + m_height <= 0)
+    const int width = target.width;
+    const int height = target.height;
+    if (left >= width || top >= height || left + m_width <= 0 || top + m_height <= 0)
         return;
     // From here on the glob overlaps the image, so every coordinate fits an int.
-    uchar* bits = target.bits();
-    const qsizetype stride = target.bytesPerLine();
+    uchar* bits = target.bits;
+    const qsizetype stride = target.stride;
     for (const Run& run : m_runs) {
         const qint64 ty = top + run.y;
         if (ty < 0 || ty >= height)

@@ -14,6 +14,23 @@
 // colour; a replay keeps one per shape in the colours the drawing's records give.
 using ShapeStamp = std::vector<QRgb>;
 
+// The pixels of an image that globs are stamped into, taken once for a whole replay instead
+// of once a glob. Only RGB32 images take stamps; others are left alone. Valid while the
+// image is neither resized nor shared.
+struct StampTarget
+{
+    explicit StampTarget(QImage& image)
+        : bits(image.depth() == 32 ? image.bits() : nullptr), stride(image.bytesPerLine()),
+          width(image.width()), height(image.height())
+    {
+    }
+
+    uchar* bits;
+    qsizetype stride;
+    int width;
+    int height;
+};
+
 // One glob shape: a small bitmap whose top-left pixel colour is transparent, stamped in the
 // shape's current colour. A shape whose file could not be read has no bitmap and draws nothing.
 class CShape
@@ -39,7 +56,12 @@ public:
     // drawn, without a bitmap or before Prepare. Targets that are not 32 bits deep are left alone.
     QRect Draw(QImage& target, int x, int y) const { return DrawStamp(target, x, y, m_stamp); }
     // The same with pixels of a stamp painted by PaintStamp (the shape's own are not touched).
-    QRect DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) const;
+    QRect DrawStamp(QImage& target, int x, int y, const ShapeStamp& stamp) const
+    {
+        StampTarget pixels(target);
+        return DrawStamp(pixels, x, y, stamp);
+    }
+    QRect DrawStamp(const StampTarget& target, int x, int y, const ShapeStamp& stamp) const;
     // Paints the shape in hue/saturation/value into `stamp`, as Recolor paints its own copy.
     void PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const;
 
@@ -99,7 +121,7 @@ private:
     void BuildTones();
     void BuildCursor(QRgb background);
     bool IsShapePixel(int x, int y, QRgb background) const;
-    void DrawClipped(QImage& target, qint64 left, qint64 top, const QRgb* stamp) const;
+    void DrawClipped(const StampTarget& target, qint64 left, qint64 top, const QRgb* stamp) const;
 
     std::vector<Run> m_runs;
     ShapeStamp m_stamp;        // the coloured copy as w x h pixels, read by the stamping loop

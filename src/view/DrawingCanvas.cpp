@@ -23,14 +23,15 @@ public:
     {
     }
 
-    // Applies the records of glob i; call for ascending i.
-    void ApplyAt(int i)
+    // Applies the records of glob i; call for ascending i. True when glob i has records.
+    bool ApplyAt(int i)
     {
         if (i != m_next)
-            return;
+            return false;
         const int shape = m_globs[size_t(i)].shape;
         m_cursor.ApplyAt(i, [&](const CColorChange& c) { m_colors.Set(shape, c.Color()); });
         m_next = m_cursor.NextAt(i + 1);
+        return true;
     }
 
     // Applies every record below `end` (each of a glob that exists), as a replay up to there would.
@@ -57,11 +58,19 @@ void ReplayGlobs(const CDaubrixDoc& doc, const ShapeTable& shapes, ReplayColors&
 {
     const std::vector<CGlob>& globs = doc.Records().Globs();
     RecordWalk records(doc, colors, start);
+    const StampTarget pixels(image);
+    // Runs of globs of one shape with no record between them share one stamp lookup.
+    int lastShape = -1;
+    const ShapeStamp* stamp = nullptr;
+    const CShape* shape = nullptr;
     for (int i = start; i < end; ++i) {
         const CGlob& glob = globs[size_t(i)];
-        records.ApplyAt(i);
-        const ShapeStamp* stamp = colors.Stamp(glob.shape);
-        drawn(stamp ? shapes.Shape(glob.shape).DrawStamp(image, glob.x, glob.y, *stamp) : QRect());
+        if (records.ApplyAt(i) || glob.shape != lastShape) {
+            lastShape = glob.shape;
+            stamp = colors.Stamp(glob.shape);
+            shape = stamp ? &shapes.Shape(glob.shape) : nullptr;
+        }
+        drawn(stamp ? shape->DrawStamp(pixels, glob.x, glob.y, *stamp) : QRect());
     }
 }
 
