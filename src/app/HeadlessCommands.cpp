@@ -11,6 +11,7 @@
 #include <QJsonObject>
 
 #include "app/HeadlessDrawing.h"
+#include "app/HeadlessImport.h"
 #include "imaging/JpegFile.h"
 
 namespace {
@@ -177,16 +178,21 @@ int Export(const HeadlessDrawing& d, const Options& o)
 QString HeadlessUsage()
 {
     return QStringLiteral(
-        "Usage: daubrix [FILE.dbr]                       start the program, opening a drawing\n"
-        "       daubrix --export OUT FILE.dbr [--quality N]  render a drawing to OUT (.png, .jpg)\n"
-        "       daubrix --info FILE.dbr [--records]      describe a drawing as JSON\n"
-        "       daubrix --list-shapes                    list the loaded shapes as JSON\n"
-        "       daubrix --help                           show this text\n"
-        "Options: --seed N  seed the random generator (repeatable runs)");
+               "Usage: daubrix [FILE.dbr]                       start the program, opening a drawing\n"
+               "       daubrix --export OUT FILE.dbr [--quality N]  render a drawing to OUT (.png, .jpg)\n"
+               "       daubrix --info FILE.dbr [--records]      describe a drawing as JSON\n"
+               "       daubrix --list-shapes                    list the loaded shapes as JSON\n")
+           + HeadlessImportUsage()
+           + QStringLiteral(
+               "\n"
+               "       daubrix --help                           show this text\n"
+               "Options: --seed N  seed the random generator (repeatable runs)");
 }
 
 std::optional<int> RunHeadlessCommand(const QStringList& arguments, const QString& programFolder)
 {
+    if (arguments.contains(QStringLiteral("--import")))
+        return RunHeadlessImport(arguments, programFolder);
     Options o;
     const QString error = Parse(arguments, o);
     if (!error.isEmpty())

@@ -55,6 +55,22 @@ void DriftShapeColor(ImportTools& tools)
 }
 } // namespace
 
+std::optional<ImportPlacement> ImportPicture(const QImage& picture, int sizeDigit,
+                                             const ImportSettings& settings, ImportTools& tools,
+                                             const ImportProgress& progress)
+{
+    const QSize drawing(tools.globs.DrawingWidth(), tools.globs.DrawingHeight());
+    const QImage source = ScaleForImport(picture, drawing, settings.size);
+    const int step = ImportGridStep(sizeDigit, settings.globSlider);
+    std::optional<std::vector<ImportSample>> samples =
+        SampleImage(source, drawing, step, settings, progress);
+    if (!samples)
+        return std::nullopt;
+    OrderSamples(*samples, settings.order);
+    return PlaceImportSamples(*samples, ImportOffset(source.size(), drawing), settings, tools,
+                              progress);
+}
+
 ImportPlacement PlaceImportSamples(const std::vector<ImportSample>& samples, QPoint offset,
                                    const ImportSettings& settings, ImportTools& tools,
                                    const ImportProgress& progress)

@@ -131,27 +131,20 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
 {
     DrawingSession& session = view.Session();
     const DrawingTools& tools = session.Tools();
-    CDaubrixDoc& doc = session.Doc();
-    const QSize drawing(doc.Records().DrawingWidth(), doc.Records().DrawingHeight());
-    const QImage source = ScaleForImport(picture, drawing, m_settings.size);
     ImportProgress progress;
     progress.show = [this](int percent) { m_status.SetProgressText(QString::asprintf("%2d%%", percent)); };
     progress.cancelRequested = [&escape] { return escape.Cancelled(); };
-    const int step = ImportGridStep(SizeDigitOf(tools.shapes.Current()), m_settings.globSlider);
-    std::optional<std::vector<ImportSample>> samples =
-        SampleImage(source, drawing, step, m_settings, progress);
-    if (!samples)
-        return false;
-    OrderSamples(*samples, m_settings.order);
-    ImportTools place{doc.Records(), tools.shapes.Current(), tools.autoChange, session.Strokes().ticks,
-                      tools.random, tools.modes.jitter ? tools.modes.jitterAmount : 0,
-                      [&tools](const HsvColor& c) {
+    ImportTools place{session.Doc().Records(), tools.shapes.Current(), tools.autoChange,
+                      session.Strokes().ticks, tools.random,
+                      tools.modes.jitter ? tools.modes.jitterAmount : 0, [&tools](const HsvColor& c) {
                           if (tools.palettes)
                               tools.palettes->SetColorsWindowColor(c);
                       }};
-    stopped = PlaceImportSamples(*samples, ImportOffset(source.size(), drawing), m_settings, place,
-                                 progress)
-                  .cancelled;
+    const std::optional<ImportPlacement> placed =
+        ImportPicture(picture, SizeDigitOf(tools.shapes.Current()), m_settings, place, progress);
+    if (!placed)
+        return false;
+    stopped = placed->cancelled;
     if (m_settings.colors == ImportColors::UseNew && tools.autoChange.AnyOn() && tools.palettes) {
         tools.palettes->RepaintShapesWindow();
         tools.palettes->StrokeEnded();
