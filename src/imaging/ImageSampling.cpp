@@ -1,6 +1,7 @@
 #include "imaging/ImageSampling.h"
 
 #include <algorithm>
+#include <new>
 
 #include "color/ColorConversion.h"
 
@@ -75,6 +76,13 @@ std::optional<std::vector<ImportSample>> SampleImage(const QImage& source, QSize
         settings.colors == ImportColors::Preserve || settings.order == ImportOrder::FromImage;
     const int rows = image.height() / step;
     const double rowIncrement = rows > 0 ? 50.0 / rows : 50.0;
+    // Room for every cell of the grid at once: a million samples never pass through the
+    // copies a growing list makes.
+    try {
+        samples.reserve(size_t(rows + 1) * size_t(image.width() / step + 1));
+    } catch (const std::bad_alloc&) {
+        // The list grows as it goes instead.
+    }
     double percent = 0.0;
     int row = 0;
     for (int v = half; v < image.height(); v += step, ++row) {

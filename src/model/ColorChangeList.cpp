@@ -20,7 +20,11 @@ const CColorChange* ColorChangeList::At(int position) const
 
 void ColorChangeList::Set(int globIndex, HsvColor color)
 {
-    for (int i = Count() - 1; i >= 0; --i) {
+    // In glob-index order a record at globIndex can only lie among the last records at or
+    // above it, so the search ends at the first one below: a record at the end of a long
+    // drawing costs no walk through the whole list.
+    int i = Count() - 1;
+    for (; i >= 0 && AtOrAbove(m_items[size_t(i)].globIndex, globIndex); --i) {
         if (m_items[size_t(i)].globIndex == globIndex) {
             m_items[size_t(i)].SetColor(color);
             return;
