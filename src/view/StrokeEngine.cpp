@@ -149,7 +149,7 @@ void StrokeEngine::DriftColor(int changeIndex)
 {
     CShape& shape = m_s.tools.shapes.Current();
     int hue = shape.Color().hue, saturation = shape.Color().saturation, value = shape.Color().value;
-    if (!StepAutoChange(m_s.tools.autoChange, ticks, hue, saturation, value, m_s.tools.random))
+    if (!StepAutoChange(m_s.tools.autoChange, m_ticks, hue, saturation, value, m_s.tools.random))
         return;
     m_s.doc.Records().SetColorChange(changeIndex, hue, saturation, value);
     shape.SetColor(HsvColor{std::int16_t(hue), std::uint8_t(saturation), std::uint8_t(value)});

@@ -49,7 +49,9 @@ public:
     bool RubberBandStale() const { return m_bandStale; }
     void RubberBandRedrawn() { m_bandStale = false; }
 
-    AutoChangeCounters ticks;
+    // How far the colour drift has come towards its next step; globs added from outside a
+    // stroke (an import) count on from here.
+    AutoChangeCounters& DriftTicks() { return m_ticks; }
 
 private:
     void RecordPressColors();
@@ -58,6 +60,7 @@ private:
     void LayRow(QPoint from, QPoint to);
 
     DrawingState& m_s;
+    AutoChangeCounters m_ticks;
     DrawingHistory& m_history;
     bool m_stroke = false;
     bool m_noSection = false;

@@ -135,7 +135,7 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
     progress.show = [this](int percent) { m_status.SetProgressText(QString::asprintf("%2d%%", percent)); };
     progress.cancelRequested = [&escape] { return escape.Cancelled(); };
     ImportTools place{session.Doc().Records(), tools.shapes.Current(), tools.autoChange,
-                      session.Strokes().ticks, tools.random,
+                      session.Strokes().DriftTicks(), tools.random,
                       tools.modes.jitter ? tools.modes.jitterAmount : 0, [&tools](const HsvColor& c) {
                           if (tools.palettes)
                               tools.palettes->SetColorsWindowColor(c);
