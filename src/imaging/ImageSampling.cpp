@@ -99,7 +99,11 @@ std::optional<std::vector<ImportSample>> SampleImage(const QImage& source, QSize
             if (needColour)
                 sample.color = RgbToHsvColor(int(sum.red / sum.pixels), int(sum.green / sum.pixels),
                                              int(sum.blue / sum.pixels));
-            samples.push_back(sample);
+            try {
+                samples.push_back(sample);
+            } catch (const std::bad_alloc&) {
+                progress.OutOfMemory(); // that cell is left out
+            }
         }
         percent += rowIncrement;
         progress.Show(percent);

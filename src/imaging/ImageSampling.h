@@ -25,6 +25,7 @@ struct ImportProgress
 {
     std::function<void(int percent)> show;
     std::function<bool()> cancelRequested; // the Esc check: true ends the import
+    std::function<void()> outOfMemory;     // a sample found no room; the import goes on without it
 
     void Show(double percent) const
     {
@@ -32,6 +33,11 @@ struct ImportProgress
             show(int(percent));
     }
     bool Cancelled() const { return cancelRequested && cancelRequested(); }
+    void OutOfMemory() const
+    {
+        if (outOfMemory)
+            outOfMemory();
+    }
 };
 
 // The picture at the size a background would take, rows and columns dropped or repeated

@@ -5,6 +5,8 @@
 
 #include "model/UserMessage.h"
 
+inline const QString kOutOfMemoryText = QStringLiteral("Out of Memory");
+
 // Runs one add to a record list. When memory runs out it reports "Out of Memory" and
 // returns false; the add itself must leave its list as it was when it throws.
 class OutOfMemoryGuard
@@ -23,7 +25,7 @@ public:
             return true;
         } catch (const std::bad_alloc&) {
             if (report)
-                report({QStringLiteral("Out of Memory"), MessageIcon::Critical, {}});
+                report({kOutOfMemoryText, MessageIcon::Critical, {}});
             return false;
         }
     }

@@ -245,3 +245,34 @@ TEST(DrawingHistory, TruncatingHiddenGlobsShowsTheWaitCursor)
 }
 
 } // namespace
+
+// Globs added from outside a stroke (an import) make one section; stopped part-way they
+// stay as the redo tail, and the redo tail of an earlier Undo goes when they begin.
+TEST(DrawingHistory, AddedGlobsAreOneSectionAndAStoppedAddHidesThem)
+{
+    SessionFixture f;
+    f.Stroke({{10, 10}, {20, 10}});
+    const int stroke = f.doc.Records().GlobCount();
+    f.Stroke({{40, 40}});
+    f.session->History().Undo(); // the second stroke becomes the redo tail
+    ASSERT_EQ(f.Canvas().HistoryPosition(), stroke);
+
+    f.session->BeginAddingGlobs();
+    EXPECT_EQ(f.doc.Records().GlobCount(), stroke) << "the redo tail goes first";
+    for (int x = 50; x < 60; ++x)
+        ASSERT_TRUE(f.doc.Records().AddGlob(x, 50));
+    const int end = f.session->EndAddingGlobs();
+    EXPECT_EQ(end, stroke + 10);
+    EXPECT_TRUE(f.doc.Records().IsSectionBoundary(end));
+    EXPECT_EQ(f.doc.Records().SectionStart(end), stroke);
+    f.session->ShowGlobsUpTo(stroke + 4);
+    f.Canvas().Paint({});
+
+    f.session->HideAddedGlobs();
+    f.Canvas().Paint({});
+    EXPECT_EQ(f.Canvas().HistoryPosition(), stroke);
+    EXPECT_EQ(f.doc.Records().GlobCount(), end);
+    EXPECT_EQ(f.Canvas().DrawingImage(), f.Canvas().UndoImage()) << "the part drawn is gone again";
+    f.session->History().Undo(); // Redo brings every added glob
+    EXPECT_EQ(f.Canvas().HistoryPosition(), end);
+}

@@ -13,6 +13,7 @@
 #include "imaging/ui/CImportImageDlg.h"
 #include "imaging/ui/CPictureFileDlg.h"
 #include "model/CDaubrixDoc.h"
+#include "model/OutOfMemoryGuard.h"
 #include "shapes/ShapeTable.h"
 #include "view/DrawingModes.h"
 #include "view/PaletteLink.h"
@@ -109,6 +110,7 @@ void ImportCommands::ImportInto(CDaubrixView& view)
     StatusDuringImport shown(m_status);
     DrawingSession& session = view.Session();
     bool stoppedPartWay = false;
+    m_samplesLeftOut = false;
     {
         EscapeCheck escape(&m_dialogParent, kQuestion, &m_status);
         session.BeginAddingGlobs();
@@ -117,6 +119,9 @@ void ImportCommands::ImportInto(CDaubrixView& view)
         session.EndAddingGlobs();
         stoppedPartWay = added && (stopped || !DrawNewGlobs(view, escape));
     }
+    // Told once the import is over, when the program takes keys and clicks again.
+    if (m_samplesLeftOut)
+        ShellMessageBox::Show(&m_dialogParent, UserMessage(kOutOfMemoryText, MessageIcon::Critical));
     if (stoppedPartWay) {
         session.HideAddedGlobs();
         view.Refresh();
@@ -134,6 +139,7 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
     ImportProgress progress;
     progress.show = [this](int percent) { m_status.SetProgressText(QString::asprintf("%2d%%", percent)); };
     progress.cancelRequested = [&escape] { return escape.Cancelled(); };
+    progress.outOfMemory = [this] { m_samplesLeftOut = true; };
     ImportTools place{session.Doc().Records(), tools.shapes.Current(), tools.autoChange,
                       session.Strokes().DriftTicks(), tools.random,
                       tools.modes.jitter ? tools.modes.jitterAmount : 0, [&tools](const HsvColor& c) {

@@ -41,6 +41,7 @@ private:
     QWidget& m_dialogParent;
     StatusSink& m_status;
     ImportSettings m_settings; // for the program's run
+    bool m_samplesLeftOut = false; // memory ran out for some samples of this import
     PictureChooser m_choosePicture;
     SettingsAsker m_askSettings;
 };
