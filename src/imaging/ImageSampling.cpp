@@ -26,6 +26,9 @@ QPoint ImportOffset(QSize picture, QSize drawing)
                   picture.height() / 2 - drawing.height() / 2);
 }
 
+// A million samples stay within 12 MB, and the sort's buffer within as much again.
+static_assert(sizeof(ImportSample) <= 12);
+
 namespace
 {
 struct CellSum
