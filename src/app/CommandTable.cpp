@@ -14,6 +14,7 @@ const CommandInfo kCommands[] = {
      CommandIcon::None, C},
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
+    {SaveImage, "&Save", "", "Save the image to a file", "Save image", CommandIcon::None, P},
     {ImportImage, "&Import", "", "Turn a picture into globs of the current shape", "Import",
      CommandIcon::None, P},
     {Undo, "&Undo", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
@@ -139,7 +140,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
-            {"&Image", {LoadBackground, RemoveBackground, Separator, ImportImage}},
+            {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage}},
             {"&Colors", {AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};

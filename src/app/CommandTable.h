@@ -43,6 +43,7 @@ enum class CommandId : int {
     AutoChangeHue = 32789,
     AutoChangeSat = 32790,
     AutoChangeVal = 32791,
+    SaveImage = 32784,
     ImportImage = 32828,
     LoadBackground = 32829,
     RemoveBackground = 32830,

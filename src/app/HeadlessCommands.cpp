@@ -4,15 +4,13 @@
 #include <memory>
 
 #include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "app/HeadlessDrawing.h"
 #include "app/HeadlessImport.h"
-#include "imaging/JpegFile.h"
+#include "imaging/ImageFileWriter.h"
 
 namespace {
 
@@ -151,26 +149,10 @@ QByteArray ShapesJson(const ShapeTable& shapes)
 
 int Export(const HeadlessDrawing& d, const Options& o)
 {
-    const QImage image = d.Render();
-    const QString suffix = QFileInfo(o.output).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
-        const ImageStatus status = WriteJpegFile(o.output, o.quality, image);
-        if (!status.ok) {
-            PrintErr(status.message);
-            return 1;
-        }
-        return 0;
-    }
-    if (suffix != QLatin1String("png")) {
-        PrintErr(QStringLiteral("The export file must end in .png, .jpg or .jpeg."));
-        return 1;
-    }
-    QImageWriter writer(o.output, "png");
-    if (!writer.write(image)) {
-        PrintErr(QStringLiteral("Error writing file"));
-        return 1;
-    }
-    return 0;
+    const ImageStatus status = WriteImageFile(o.output, d.Render(), o.quality);
+    if (!status.ok)
+        PrintErr(status.message);
+    return status.ok ? 0 : 1;
 }
 
 } // namespace
@@ -179,7 +161,7 @@ QString HeadlessUsage()
 {
     return QStringLiteral(
                "Usage: daubrix [FILE.dbr]                       start the program, opening a drawing\n"
-               "       daubrix --export OUT FILE.dbr [--quality N]  render a drawing to OUT (.png, .jpg)\n"
+               "       daubrix --export OUT FILE.dbr [--quality N]  render a drawing to OUT (.png, .jpg, .bmp)\n"
                "       daubrix --info FILE.dbr [--records]      describe a drawing as JSON\n"
                "       daubrix --list-shapes                    list the loaded shapes as JSON\n")
            + HeadlessImportUsage()

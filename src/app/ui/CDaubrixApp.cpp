@@ -196,6 +196,7 @@ void CDaubrixApp::CreatePalettes()
     m_drawingCommands->Background().SetLowColorQuery([this] { return m_lowColor; });
     m_drawingCommands->Background().SetPictureChooser(m_hooks.choosePicture);
     m_drawingCommands->Import().SetPictureChooser(m_hooks.choosePicture);
+    m_drawingCommands->ImageSave().SetFileChooser(m_hooks.chooseImageFile);
     m_palettes->RegisterWith(*m_frame);
 }
 

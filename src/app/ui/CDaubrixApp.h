@@ -36,6 +36,7 @@ public:
         std::function<int(QDialog&)> runModal;
         std::function<FrameContext::ViewParts(DocumentManager::Drawing&)> makeView;
         std::function<QString(QWidget* parent)> choosePicture; // for Load background and Import
+        std::function<QString(QWidget* parent)> chooseImageFile; // for Image > Save
         QStringList arguments; // without the program name
     };
 

@@ -12,6 +12,7 @@ DrawingCommandHomes::DrawingCommandHomes(CMainFrame& frame, const DrawingTools& 
       m_drift(frame.Commands().Registry(), m_views, tools.autoChange, tools.shapes, tools.random,
               frame),
       m_background(frame.Commands().Registry(), m_views, frame, frame),
-      m_import(frame.Commands().Registry(), m_views, frame, frame)
+      m_import(frame.Commands().Registry(), m_views, frame, frame),
+      m_imageSave(frame.Commands().Registry(), m_views, frame)
 {
 }

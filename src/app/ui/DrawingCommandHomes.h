@@ -5,6 +5,7 @@
 #include "app/ui/ColorDriftCommands.h"
 #include "app/ui/EditCommands.h"
 #include "app/ui/HistoryWindowLink.h"
+#include "app/ui/ImageSaveCommands.h"
 #include "app/ui/ImportCommands.h"
 #include "app/ui/ModeCommands.h"
 #include "app/ui/WorkspaceViews.h"
@@ -13,7 +14,7 @@
 class CMainFrame;
 
 // The homes of the commands that act on the active drawing window (Edit, Drawing modes,
-// Colors drift, Image background and import) and its links to the palettes, made together once the
+// Colors drift, Image background, save and import) and its links to the palettes, made together once the
 // palettes are there. It holds them and nothing else.
 class DrawingCommandHomes final
 {
@@ -25,6 +26,7 @@ public:
     HistoryWindowLink& HistoryLink() { return m_historyLink; }
     BackgroundCommands& Background() { return m_background; }
     ImportCommands& Import() { return m_import; }
+    ImageSaveCommands& ImageSave() { return m_imageSave; }
 
 private:
     WorkspaceViews m_views;
@@ -35,4 +37,5 @@ private:
     ColorDriftCommands m_drift;
     BackgroundCommands m_background;
     ImportCommands m_import;
+    ImageSaveCommands m_imageSave;
 };

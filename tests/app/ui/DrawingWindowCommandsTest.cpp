@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTimer>
 
 #include "ShellFixture.h"
@@ -311,6 +312,62 @@ TEST_F(DrawingWindowCommandsTest, EscDuringImportAsksAndEitherStopsOrGoesOn)
         EXPECT_EQ(view->Session().Doc().Records().GlobCount() > 0, c.added);
         EXPECT_EQ(view->Session().Canvas().HistoryPosition(), view->Session().Doc().Records().GlobCount());
     }
+}
+
+// Image > Save writes what the window shows: the globs up to the history position.
+TEST_F(DrawingWindowCommandsTest, SaveImageWritesTheShownPicture)
+{
+    CDaubrixApp::StartupHooks hooks = Hooks();
+    QString target;
+    hooks.chooseImageFile = [&target](QWidget*) { return target; };
+    CDaubrixApp app(hooks);
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(120, 80));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    DrawingSession& s = view->Session();
+    s.Strokes().Press({20, 20}, {});
+    s.Strokes().Move({60, 40}, {});
+    s.Strokes().Release();
+    s.Strokes().Press({90, 60}, {});
+    s.Strokes().Release();
+    Run(app, CommandId::Undo); // the second stroke is hidden: the picture leaves it out
+    view->Refresh();
+    const QImage shown = s.Canvas().DrawingImage().convertToFormat(QImage::Format_RGB32);
+
+    target = workDir.filePath("shown.png");
+    Run(app, CommandId::SaveImage);
+    EXPECT_EQ(QImage(target).convertToFormat(QImage::Format_RGB32), shown);
+
+    target = workDir.filePath("shown.jpg");
+    ModalDriver cancelled({[](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), "JPEG settings");
+        qobject_cast<QDialog*>(d)->reject();
+    }});
+    Run(app, CommandId::SaveImage);
+    EXPECT_TRUE(cancelled.Done());
+    EXPECT_FALSE(QFile::exists(target)) << "Cancel in the JPEG settings writes nothing";
+
+    ModalDriver best({[](QWidget* d) {
+        d->findChild<QSlider*>()->setValue(100);
+        qobject_cast<QDialog*>(d)->accept();
+    }});
+    Run(app, CommandId::SaveImage);
+    EXPECT_TRUE(best.Done());
+    QImage jpeg;
+    ASSERT_TRUE(ReadJpegFile(target, jpeg).ok);
+    ASSERT_EQ(jpeg.size(), shown.size());
+    int worst = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            worst = std::max(worst, Distance(jpeg.pixel(x, y), shown.pixel(x, y)));
+    EXPECT_LE(worst, 40) << "quality 100 stays close to the picture";
+
+    messages.clear();
+    target = workDir.filePath("shown.gif");
+    Run(app, CommandId::SaveImage);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 TEST_F(DrawingWindowCommandsTest, AnUnreadablePictureToImportChangesNothing)

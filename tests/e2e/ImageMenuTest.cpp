@@ -17,6 +17,7 @@ QString BandsPicture(const QString& path, QSize size)
 }
 } // namespace
 
+// The Image menu in the real program: Import and Save.
 class RealProgramImportTest : public RealProgramTest
 {
 protected:
@@ -77,4 +78,21 @@ TEST_F(RealProgramImportTest, EscThenOkCancelsTheImport)
     }
     ASSERT_TRUE(WaitForWindowGone(QStringLiteral("^Daubrix$")));
     EXPECT_TRUE(WaitForDrawingShown(before)) << "the cancelled import left globs on the drawing";
+}
+
+// Image > Save: the file named in the save dialog holds the picture the window shows.
+TEST_F(RealProgramImportTest, SaveImageWritesWhatTheWindowShows)
+{
+    ASSERT_NO_FATAL_FAILURE(StartOnExampleDrawing());
+    Menu('i', 's');
+    const QString files = WaitForWindow(QStringLiteral("^(Save As|Save|Daubrix)$"));
+    ASSERT_FALSE(files.isEmpty()) << "no save dialog: " << qPrintable(ShownWindowTitles().join(u", "));
+    Focus(files);
+    const QString saved = ScratchPath(QStringLiteral("shown.png"));
+    Type(saved);
+    Key({QStringLiteral("Return")});
+    QImage written;
+    WaitFor(Ms(5000), [&] { return !(written = QImage(saved)).isNull(); }, 100);
+    ASSERT_FALSE(written.isNull()) << "no picture was saved";
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), Export(drawingFile).convertToFormat(QImage::Format_RGB32));
 }
