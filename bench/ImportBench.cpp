@@ -2,8 +2,9 @@
 // million of them, against one pass that reads every pixel of the same picture.
 #include <benchmark/benchmark.h>
 
+#include "BenchShapes.h"
+
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <random>
 
@@ -17,17 +18,7 @@ namespace
 {
 constexpr int kSize = 2048;
 
-ShapeTable& Shapes()
-{
-    static ShapeTable shapes = [] {
-        ShapeTable t;
-        const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-        t.Discover(QString::fromStdString(folder.string()) + QLatin1Char('/'), [](const QString&) {});
-        t.PrepareAll();
-        return t;
-    }();
-    return shapes;
-}
+ShapeTable& Shapes() { return BenchShapes(); }
 
 // Smooth colour fields with fine noise over a pale sky at the top-left, like a photograph:
 // every cell has its own average and only a few match the background key.

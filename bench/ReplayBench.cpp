@@ -2,10 +2,11 @@
 // drawing window uses; each against a baseline measured in the same run.
 #include <benchmark/benchmark.h>
 
+#include "BenchShapes.h"
+
 #include <QPainter>
 
 #include <cstring>
-#include <filesystem>
 #include <map>
 #include <random>
 #include <vector>
@@ -22,17 +23,7 @@ namespace {
 constexpr int kSize = 2048;
 constexpr int kGlobs = 1000000;
 
-ShapeTable& Shapes()
-{
-    static ShapeTable shapes = [] {
-        ShapeTable t;
-        const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-        t.Discover(QString::fromStdString(folder.string()) + QLatin1Char('/'), [](const QString&) {});
-        t.PrepareAll();
-        return t;
-    }();
-    return shapes;
-}
+ShapeTable& Shapes() { return BenchShapes(); }
 
 // Medium shapes along wandering strokes; a colour change every `changeEvery` globs.
 std::unique_ptr<CDaubrixDoc> MakeDrawing(int changeEvery)

@@ -3,11 +3,11 @@
 #include <QAction>
 
 #include "app/CommandTable.h"
+#include "app/ui/ChosenPicture.h"
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/ShellMessageBox.h"
 #include "app/ui/WorkspaceViews.h"
 #include "imaging/BackgroundTemp.h"
-#include "imaging/PictureFile.h"
 #include "imaging/ui/CLoadBackgroundDlg.h"
 #include "imaging/ui/CPictureFileDlg.h"
 #include "model/CDaubrixDoc.h"
@@ -59,12 +59,8 @@ void BackgroundCommands::LoadBackgroundInto(CDaubrixView& view)
     if (path.isEmpty())
         return;
     QImage picture;
-    const ImageStatus read = ReadPictureFile(path, picture);
-    if (!read.ok) {
-        for (const UserMessage& message : PictureReadFailureMessages(read))
-            ShellMessageBox::Show(&m_dialogParent, message);
+    if (!ReadChosenPicture(&m_dialogParent, path, picture))
         return;
-    }
     auto sizing = BackgroundSizing(m_backgroundSizing);
     if (!CLoadBackgroundDlg::Ask(&m_dialogParent, sizing))
         return;

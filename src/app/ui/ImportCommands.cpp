@@ -3,13 +3,13 @@
 #include <QAction>
 
 #include "app/CommandTable.h"
+#include "app/ui/ChosenPicture.h"
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/EscapeCheck.h"
 #include "app/ui/ShellMessageBox.h"
 #include "app/ui/WorkspaceViews.h"
 #include "imaging/ImageSampling.h"
 #include "imaging/ImportPlacement.h"
-#include "imaging/PictureFile.h"
 #include "imaging/ui/CImportImageDlg.h"
 #include "imaging/ui/CPictureFileDlg.h"
 #include "model/CDaubrixDoc.h"
@@ -101,12 +101,8 @@ void ImportCommands::ImportInto(CDaubrixView& view)
     // The picture is read before anything changes, so an unreadable one leaves the drawing
     // (and its redo tail) as it was.
     QImage picture;
-    const ImageStatus read = ReadPictureFile(path, picture);
-    if (!read.ok) {
-        for (const UserMessage& message : PictureReadFailureMessages(read))
-            ShellMessageBox::Show(&m_dialogParent, message);
+    if (!ReadChosenPicture(&m_dialogParent, path, picture))
         return;
-    }
     StatusDuringImport shown(m_status);
     DrawingSession& session = view.Session();
     bool stoppedPartWay = false;
