@@ -15,6 +15,8 @@ const CommandInfo kCommands[] = {
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
     {SaveImage, "&Save", "", "Save the image to a file", "Save image", CommandIcon::None, P},
+    {BackgroundColor, "&Background Color", "", "Make the current colour the drawing's background",
+     "Background Color", CommandIcon::None, P},
     {ImportImage, "&Import", "", "Turn a picture into globs of the current shape", "Import",
      CommandIcon::None, P},
     {Undo, "&Undo", "Ctrl+Z", "Undo or Redo the last action", "Undo", CommandIcon::Undo, P,
@@ -141,7 +143,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
             {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage}},
-            {"&Colors", {AutoChangeHue, AutoChangeSat, AutoChangeVal}},
+            {"&Colors", {BackgroundColor, Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};
 }

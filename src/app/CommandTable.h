@@ -40,6 +40,7 @@ enum class CommandId : int {
     PolarMirror = 32779,
     MoveCenter = 32794,
     ResetCenter = 32795,
+    BackgroundColor = 32822,
     AutoChangeHue = 32789,
     AutoChangeSat = 32790,
     AutoChangeVal = 32791,

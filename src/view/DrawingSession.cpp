@@ -1,5 +1,6 @@
 #include "view/DrawingSession.h"
 
+#include "color/ColorConversion.h"
 #include "model/CDaubrixDoc.h"
 #include "view/DrawingModes.h"
 #include "view/Symmetry.h"
@@ -56,6 +57,19 @@ void DrawingSession::HideAddedGlobs()
     m_state.doc.SetUndoState(UndoDrawing);
     m_state.canvas.SetHistoryPosition(m_state.doc.Records().GlobCount());
     m_history.Undo();
+}
+
+void DrawingSession::SetBackgroundColor(const HsvColor& color)
+{
+    m_state.doc.SetBackgroundColor(HsvColorToRgb(color));
+    DrawingCanvas& canvas = m_state.canvas;
+    canvas.RebuildUndoImage(m_state.status);
+    // Below the undo base the undo image holds globs that are not shown: start from the paper.
+    if (canvas.HistoryPosition() < canvas.UndoBase())
+        canvas.Regenerate();
+    else
+        canvas.RegenerateFromUndo();
+    m_state.Invalidate();
 }
 
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)

@@ -31,6 +31,9 @@ public:
     void MoveCentre(QPoint p);
     // The Colors window's colour becomes the drawing's colour from the history position on.
     void ApplyCurrentColor(const HsvColor& color);
+    // The paper under every glob takes this colour; the whole picture is drawn again. Not
+    // recorded for undo (the undo image is rebuilt on the new paper).
+    void SetBackgroundColor(const HsvColor& color);
 
     // Globs from outside the window (an imported picture) are about to be added at the end:
     // the drawing is readied as for a stroke, and Undo takes back what comes.

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr HsvColor kRed{0, 255, 255};
-
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

@@ -9,6 +9,8 @@
 #include "color/AutoChange.h"
 #include "color/ui/CAutoChangeDlg.h"
 #include "shapes/ShapeTable.h"
+#include "view/PaletteLink.h"
+#include "view/ui/CDaubrixView.h"
 
 using enum CommandId;
 
@@ -25,7 +27,8 @@ void ColorDriftCommands::Register(CommandRegistry& registry)
 {
     const std::pair<CommandId, AutoChannel> drift[] = {
         {AutoChangeHue, AutoChannel::Hue}, {AutoChangeSat, AutoChannel::Saturation}, {AutoChangeVal, AutoChannel::Value}};
-    for (auto [id, channel] : drift) {
+    for (const auto& [id, boundChannel] : drift) {
+        const AutoChannel channel = boundChannel; // a lambda may capture a variable, not a binding
         registry.Add(
             id,
             [this, channel] {
@@ -37,4 +40,16 @@ void ColorDriftCommands::Register(CommandRegistry& registry)
                 a.setChecked(m_drift.Channel(channel).mode != AutoOff);
             });
     }
+    registry.Add(
+        BackgroundColor,
+        [this] {
+            if (CDaubrixView* v = m_views.Active()) {
+                const PaletteLink* palettes = v->Session().Tools().palettes;
+                v->Session().SetBackgroundColor(palettes ? palettes->ColorsWindowColor()
+                                                         : m_shapes.Current().Color());
+                v->Refresh();
+                emit v->DrawingChanged();
+            }
+        },
+        [this](QAction& a) { m_views.EnableWhileActive(a); });
 }

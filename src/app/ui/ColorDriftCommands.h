@@ -7,7 +7,8 @@ class RandomGenerator;
 class ShapeTable;
 class WorkspaceViews;
 
-// The Colors family: AutoChange Hue, Sat and Val let the current colour drift while drawing.
+// The Colors family: AutoChange Hue, Sat and Val let the current colour drift while drawing;
+// Background Color puts the current colour under the whole drawing.
 class ColorDriftCommands final
 {
 public:

@@ -30,6 +30,7 @@
 #include "imaging/JpegFile.h"
 #include "model/CDaubrixDoc.h"
 #include "imaging/ui/CLoadBackgroundDlg.h"
+#include "view/PaletteLink.h"
 #include "view/UndoState.h"
 #include "view/ui/CDaubrixView.h"
 
@@ -312,6 +313,35 @@ TEST_F(DrawingWindowCommandsTest, EscDuringImportAsksAndEitherStopsOrGoesOn)
         EXPECT_EQ(view->Session().Doc().Records().GlobCount() > 0, c.added);
         EXPECT_EQ(view->Session().Canvas().HistoryPosition(), view->Session().Doc().Records().GlobCount());
     }
+}
+
+// Colors > Background Color puts the Colors window's colour under the whole drawing, outside
+// undo, and the picture is drawn again on it.
+TEST_F(DrawingWindowCommandsTest, BackgroundColorRedrawsOnTheNewPaperWithoutUndo)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    DocumentManager::Drawing* drawing = app.Frame()->Drawings().AddDrawing(QSize(120, 80));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    DrawingSession& s = view->Session();
+    s.Strokes().Press({30, 30}, {});
+    s.Strokes().Move({70, 40}, {});
+    s.Strokes().Release();
+    view->Refresh();
+    const int undoState = s.Doc().UndoState();
+    ASSERT_NE(s.Tools().palettes, nullptr);
+    s.Tools().palettes->SetColorsWindowColor(HsvColor{120, 255, 255});
+
+    Run(app, CommandId::BackgroundColor);
+    view->Refresh();
+    EXPECT_EQ(s.Doc().BackgroundColor(), MakeRgb(0, 255, 0));
+    EXPECT_EQ(s.Canvas().DrawingImage().pixel(2, 2) | 0xFF000000u, qRgb(0, 255, 0));
+    EXPECT_EQ(s.Canvas().DrawingImage().convertToFormat(QImage::Format_RGB32),
+              s.Canvas().RenderAll().convertToFormat(QImage::Format_RGB32))
+        << "the globs are drawn again on the new paper";
+    EXPECT_EQ(s.Doc().UndoState(), undoState) << "not recorded for undo";
+    EXPECT_TRUE(drawing->modified);
 }
 
 // Image > Save writes what the window shows: the globs up to the history position.
