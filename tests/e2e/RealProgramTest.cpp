@@ -173,3 +173,23 @@ TEST_P(RealProgramExitTest, EndsTheProcessAndKeepsSettingsAndPalettes)
 INSTANTIATE_TEST_SUITE_P(WaysOut, RealProgramExitTest,
                          ::testing::Values(WayOut::FileExit, WayOut::CtrlQ, WayOut::CloseRequest),
                          [](const auto& info) { return std::string(Name(info.param)); });
+
+// Colors > Background Color: the paper takes the Colors window's colour, and the saved file
+// keeps it.
+TEST_F(RealProgramTest, BackgroundColorRepaintsThePaperAndIsSaved)
+{
+    ASSERT_NO_FATAL_FAILURE(StartOnExampleDrawing());
+    const QImage before = DrawingShown();
+    const QString paperBefore = Info(drawingFile).value(QStringLiteral("backgroundColor")).toString();
+    Menu('c', 'b');
+    ASSERT_TRUE(WaitForDrawingNot(before)) << "the paper did not change";
+    const QRgb corner = DrawingShown().pixel(1, 1);
+    Key({QStringLiteral("ctrl+s")});
+    const QString expected = QString::asprintf("#%02x%02x%02x", qRed(corner), qGreen(corner), qBlue(corner));
+    QString saved;
+    WaitFor(Ms(5000), [&] {
+        saved = Info(drawingFile).value(QStringLiteral("backgroundColor")).toString();
+        return saved != paperBefore;
+    }, 100);
+    EXPECT_EQ(saved, expected) << "the file's paper is not the colour shown";
+}
