@@ -442,14 +442,9 @@ void RealProgramTest::Type(const QString& text)
 void RealProgramTest::Menu(char menuLetter, char itemLetter)
 {
     // A menu is a window of its own; the item's letter must reach it, not the main window.
-    const auto visibleWindows = [this] {
-        return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                        QStringLiteral("--classname"), QStringLiteral(".")})
-            .out.count('\n');
-    };
-    const qsizetype before = visibleWindows();
+    const qsizetype before = VisibleWindowCount();
     Key({QStringLiteral("alt+") + QLatin1Char(menuLetter)});
-    EXPECT_TRUE(WaitFor(Ms(3000), [&] { return visibleWindows() > before; }))
+    EXPECT_TRUE(WaitFor(Ms(3000), [&] { return VisibleWindowCount() > before; }))
         << "Alt+" << menuLetter << " opened no menu";
     Key({QString(QLatin1Char(itemLetter))});
 }
@@ -504,6 +499,20 @@ void RealProgramTest::ClickDrawing(QPoint at)
 {
     ASSERT_FALSE(m_drawing.isEmpty()) << "WaitForDrawing first";
     Click(m_main, m_drawing.topLeft() - m_mainAt + at);
+}
+
+void RealProgramTest::RightClickDrawing(QPoint at)
+{
+    ASSERT_FALSE(m_drawing.isEmpty()) << "WaitForDrawing first";
+    MoveTo(m_main, m_drawing.topLeft() - m_mainAt + at);
+    EXPECT_TRUE(Xdotool({QStringLiteral("click"), QStringLiteral("3")}).Ok());
+}
+
+qsizetype RealProgramTest::VisibleWindowCount()
+{
+    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--classname"), QStringLiteral(".")})
+        .out.count('\n');
 }
 
 void RealProgramTest::StrokeDrawing(const std::vector<QPoint>& points)

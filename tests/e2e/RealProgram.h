@@ -116,6 +116,9 @@ protected:
     void Drag(const QString& window, const std::vector<QPoint>& points);
     // The same on the drawing, in drawing coordinates.
     void ClickDrawing(QPoint at);
+    void RightClickDrawing(QPoint at);
+    // How many windows are on the screen, menus and pop-ups included.
+    qsizetype VisibleWindowCount();
     void StrokeDrawing(const std::vector<QPoint>& points);
     // Asks the window to close as a window manager's close button would (WM_DELETE_WINDOW).
     bool RequestClose(const QString& window);

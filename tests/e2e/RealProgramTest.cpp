@@ -193,3 +193,18 @@ TEST_F(RealProgramTest, BackgroundColorRepaintsThePaperAndIsSaved)
     }, 100);
     EXPECT_EQ(saved, expected) << "the file's paper is not the colour shown";
 }
+
+// The right button opens the drawing window's menu; Esc closes it, and nothing is drawn.
+TEST_F(RealProgramTest, RightClickOpensTheViewsMenuAndEscClosesItWithoutAGlob)
+{
+    ASSERT_NO_FATAL_FAILURE(StartOnExampleDrawing());
+    const QImage before = DrawingShown();
+    const qsizetype windows = VisibleWindowCount();
+    RightClickDrawing({60, 60});
+    ASSERT_TRUE(WaitFor(Ms(3000), [&] { return VisibleWindowCount() > windows; }))
+        << "no menu opened";
+    Key({QStringLiteral("Escape")});
+    ASSERT_TRUE(WaitFor(Ms(3000), [&] { return VisibleWindowCount() == windows; }))
+        << "the menu stayed open";
+    EXPECT_TRUE(WaitForDrawingShown(before)) << "the right click drew on the drawing";
+}

@@ -205,8 +205,10 @@ FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& d
     DrawingDocument& document = *drawing.document;
     auto* view = new CDaubrixView(document.Doc(), Tools());
     document.SetViewHost(&view->BackgroundStore());
-    if (m_drawingCommands)
+    if (m_drawingCommands) {
         m_drawingCommands->HistoryLink().AdoptView(view);
+        m_drawingCommands->ContextMenu().AdoptView(view);
+    }
     QObject::connect(view, &QObject::destroyed, [&document] { document.SetViewHost(nullptr); });
     QObject::connect(view, &CDaubrixView::DrawingChanged, [this, &drawing] {
         if (m_frame)

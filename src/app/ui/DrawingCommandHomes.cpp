@@ -13,6 +13,7 @@ DrawingCommandHomes::DrawingCommandHomes(CMainFrame& frame, const DrawingTools& 
               frame),
       m_background(frame.Commands().Registry(), m_views, frame, frame),
       m_import(frame.Commands().Registry(), m_views, frame, frame),
-      m_imageSave(frame.Commands().Registry(), m_views, frame)
+      m_imageSave(frame.Commands().Registry(), m_views, frame),
+      m_contextMenu(frame.Commands())
 {
 }

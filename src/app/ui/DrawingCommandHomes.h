@@ -8,6 +8,7 @@
 #include "app/ui/ImageSaveCommands.h"
 #include "app/ui/ImportCommands.h"
 #include "app/ui/ModeCommands.h"
+#include "app/ui/ViewContextMenu.h"
 #include "app/ui/WorkspaceViews.h"
 #include "view/DrawingTools.h"
 
@@ -27,6 +28,7 @@ public:
     BackgroundCommands& Background() { return m_background; }
     ImportCommands& Import() { return m_import; }
     ImageSaveCommands& ImageSave() { return m_imageSave; }
+    ViewContextMenu& ContextMenu() { return m_contextMenu; }
 
 private:
     WorkspaceViews m_views;
@@ -38,4 +40,5 @@ private:
     BackgroundCommands m_background;
     ImportCommands m_import;
     ImageSaveCommands m_imageSave;
+    ViewContextMenu m_contextMenu;
 };

@@ -1,6 +1,7 @@
 #include "view/ui/CDaubrixView.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -212,10 +213,22 @@ bool CDaubrixView::CancelOneShotMode()
     return true;
 }
 
+void CDaubrixView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (std::exchange(m_rightPressEndedOneShot, false) || m_session.Strokes().InStroke() ||
+        CancelOneShotMode())
+        return;
+    emit ContextMenuWanted(this, event->globalPos());
+}
+
 void CDaubrixView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton && CancelOneShotMode())
-        return;
+    m_rightPressEndedOneShot = false;
+    if (event->button() == Qt::RightButton) {
+        m_rightPressEndedOneShot = CancelOneShotMode();
+        if (m_rightPressEndedOneShot)
+            return;
+    }
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(event);
     const QPoint p = ToDrawing(event->position().toPoint());

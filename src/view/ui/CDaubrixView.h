@@ -44,6 +44,9 @@ signals:
     void FocusGained(CDaubrixView* view);
     void FocusLost(CDaubrixView* view);
     void OneShotModeEnded(); // the window's cursor and the rubber band follow
+    // The right button (or the menu key) asks for the window's own menu at a screen point;
+    // not during a stroke, and not when the click only ended a one-shot mode.
+    void ContextMenuWanted(CDaubrixView* view, QPoint globalPos);
     void Closing(CDaubrixView* view); // the session is still whole when this arrives
 
 protected:
@@ -57,6 +60,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QSize ShownSize() const;
@@ -75,4 +79,5 @@ private:
     QRect m_bandBounds;
     bool m_refreshQueued = false;
     bool m_reactivated = false;
+    bool m_rightPressEndedOneShot = false; // that press's menu request is spent
 };

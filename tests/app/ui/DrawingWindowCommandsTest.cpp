@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QFile>
 #include <QFocusEvent>
@@ -342,6 +343,74 @@ TEST_F(DrawingWindowCommandsTest, BackgroundColorRedrawsOnTheNewPaperWithoutUndo
         << "the globs are drawn again on the new paper";
     EXPECT_EQ(s.Doc().UndoState(), undoState) << "not recorded for undo";
     EXPECT_TRUE(drawing->modified);
+}
+
+// The window's own menu: the commands in order, enabled as in the menus, never a glob.
+namespace
+{
+struct ShownMenu
+{
+    bool shown = false;
+    QStringList texts;
+    QStringList disabled;
+};
+
+// Right-clicks the view; `act` gets the open menu (or never runs when none opened).
+ShownMenu RightClick(CDaubrixView& view, std::function<void(QMenu&)> act)
+{
+    ShownMenu seen;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        seen.shown = true;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            seen.texts << a->text();
+            if (!a->isEnabled())
+                seen.disabled << a->text();
+        }
+        act(*menu);
+    });
+    const QPoint at(20, 20);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &event);
+    QApplication::processEvents();
+    return seen;
+}
+} // namespace
+
+TEST_F(DrawingWindowCommandsTest, TheViewsMenuListsItsCommandsAndRunsThem)
+{
+    CDaubrixApp app(Hooks());
+    ASSERT_TRUE(app.Start());
+    app.Frame()->Drawings().AddDrawing(QSize(120, 80));
+    CDaubrixView* view = ActiveView(app);
+    ASSERT_NE(view, nullptr);
+    DrawingSession& s = view->Session();
+
+    const ShownMenu empty = RightClick(*view, [](QMenu& m) { m.close(); });
+    ASSERT_TRUE(empty.shown);
+    EXPECT_EQ(empty.texts, (QStringList{"&Save Image", "&Regenerate\tCtrl+R", "&Clear\tCtrl+W",
+                                        "&Background Color", "&Load background", "R&emove background"}));
+    EXPECT_EQ(empty.disabled, (QStringList{"&Clear\tCtrl+W", "R&emove background"}));
+    EXPECT_EQ(s.Doc().Records().GlobCount(), 0) << "closing the menu drew nothing";
+
+    s.Tools().palettes->SetColorsWindowColor(HsvColor{240, 255, 255});
+    RightClick(*view, [](QMenu& m) {
+        for (QAction* a : m.actions())
+            if (a->text() == "&Background Color")
+                a->trigger();
+        m.close();
+    });
+    EXPECT_EQ(s.Doc().BackgroundColor(), MakeRgb(0, 0, 255)) << "the menu ran the command";
+
+    // With Move Center on, the right button only ends the mode.
+    Run(app, CommandId::MoveCenter);
+    ASSERT_TRUE(s.Tools().oneShot->moveCentre);
+    EXPECT_FALSE(RightClick(*view, [](QMenu& m) { m.close(); }).shown);
+    EXPECT_FALSE(s.Tools().oneShot->moveCentre);
 }
 
 // Image > Save writes what the window shows: the globs up to the history position.
