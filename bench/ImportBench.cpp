@@ -73,7 +73,7 @@ void BM_ImportPhotoMillionGlobs(benchmark::State& state)
         doc->NewDrawing(kSize, kSize);
         ImportTools tools{doc->Records(), shapes.Current(), drift, ticks, random, 0, {}};
         state.ResumeTiming();
-        const auto result = ImportPicture(photo, '0', settings, tools, ImportProgress{});
+        const auto result = ImportPicture(photo, settings, tools, ImportProgress{});
         benchmark::DoNotOptimize(result);
         placed = std::size_t(doc->Records().GlobCount());
         state.PauseTiming();

@@ -164,8 +164,7 @@ void AddPicture(HeadlessDrawing& d, const QImage& picture, const ImportSettings&
     session.BeginAddingGlobs();
     CShape& shape = d.Shapes().Current();
     ImportTools tools{d.Doc().Records(), shape, drift, session.Strokes().DriftTicks(), d.Random(), 0, {}};
-    const int digit = shape.Name().size() >= 3 ? shape.Name().at(2).unicode() : '1';
-    ImportPicture(picture, digit, settings, tools, ImportProgress{});
+    ImportPicture(picture, settings, tools, ImportProgress{});
     session.EndAddingGlobs();
 }
 } // namespace

@@ -55,12 +55,15 @@ void DriftShapeColor(ImportTools& tools)
 }
 } // namespace
 
-std::optional<ImportPlacement> ImportPicture(const QImage& picture, int sizeDigit,
-                                             const ImportSettings& settings, ImportTools& tools,
+std::optional<ImportPlacement> ImportPicture(const QImage& picture, const ImportSettings& settings,
+                                             ImportTools& tools,
                                              const ImportProgress& progress)
 {
     const QSize drawing(tools.globs.DrawingWidth(), tools.globs.DrawingHeight());
     const QImage source = ScaleForImport(picture, drawing, settings.size);
+    // The size digit is the third character of the shape's file name; medium when it has none.
+    const QString& name = tools.shape.Name();
+    const int sizeDigit = name.size() >= 3 ? name.at(2).unicode() : '1';
     const int step = ImportGridStep(sizeDigit, settings.globSlider);
     std::optional<std::vector<ImportSample>> samples =
         SampleImage(source, drawing, step, settings, progress);

@@ -32,11 +32,11 @@ struct ImportPlacement
     bool cancelled = false; // the user stopped it; what was placed stays
 };
 
-// The whole conversion: the picture fitted as chosen, sampled on the grid of a shape of that
-// size digit, ordered and placed at the end of the drawing. Nothing when the user stopped it
-// while the picture was sampled (then nothing was added).
-std::optional<ImportPlacement> ImportPicture(const QImage& picture, int sizeDigit,
-                                             const ImportSettings& settings, ImportTools& tools,
+// The whole conversion: the picture fitted as chosen, sampled on the grid that the size of
+// the tools' shape gives, ordered and placed at the end of the drawing. Nothing when the user
+// stopped it while the picture was sampled (then nothing was added).
+std::optional<ImportPlacement> ImportPicture(const QImage& picture, const ImportSettings& settings,
+                                             ImportTools& tools,
                                              const ImportProgress& progress);
 
 // Adds one glob per sample (percent 50 to 100 of the progress), with a colour change where

@@ -2,6 +2,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+#include "ToolbarIds.h"
 #include "app/CommandIcons.h"
 #include "app/CommandTable.h"
 
@@ -33,13 +34,6 @@ std::string Unreadable(const QImage& image, int side)
     return opaque.size() == 1 ? "a single colour" : "";
 }
 
-std::vector<CommandId> ToolbarIds()
-{
-    std::vector<CommandId> ids = CommandTable::Toolbar1();
-    const std::vector<CommandId> second = CommandTable::Toolbar2();
-    ids.insert(ids.end(), second.begin(), second.end());
-    return ids;
-}
 } // namespace
 
 TEST(CommandIcons, EveryToolbarCommandInTheTableHasAPicture)

@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "ToolbarIds.h"
 #include "app/CommandTable.h"
 #include "app/ui/CommandRegistry.h"
-
-namespace
-{
-std::vector<CommandId> ToolbarIds()
-{
-    std::vector<CommandId> ids = CommandTable::Toolbar1();
-    const std::vector<CommandId> second = CommandTable::Toolbar2();
-    ids.insert(ids.end(), second.begin(), second.end());
-    return ids;
-}
-} // namespace
 
 // A toolbar button is left out only on purpose: its command is on the still-to-come list.
 TEST(CommandTable, EveryToolbarIdHasARowOrIsStillToCome)

@@ -33,11 +33,6 @@ const QString kStillPresent =
                    "make the globs appear, move the drawing history\n"
                    "slider to the right.\n");
 
-int SizeDigitOf(const CShape& shape)
-{
-    return shape.Name().size() >= 3 ? shape.Name().at(2).unicode() : '1';
-}
-
 // The status bar's message pane shows the import's text and gets its own back at the end;
 // the progress pane is emptied and the wait cursor goes.
 class StatusDuringImport
@@ -143,7 +138,7 @@ bool ImportCommands::AddGlobs(CDaubrixView& view, const QImage& picture, EscapeC
                               tools.palettes->SetColorsWindowColor(c);
                       }};
     const std::optional<ImportPlacement> placed =
-        ImportPicture(picture, SizeDigitOf(tools.shapes.Current()), m_settings, place, progress);
+        ImportPicture(picture, m_settings, place, progress);
     if (!placed)
         return false;
     stopped = placed->cancelled;
