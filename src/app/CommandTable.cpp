@@ -49,6 +49,12 @@ const CommandInfo kCommands[] = {
      "Auto-Change Sat", CommandIcon::AutoChangeSat, C},
     {AutoChangeVal, "AutoChange &Val", "", "Set value (lightness) of color to change automatically",
      "Auto-Change Val", CommandIcon::AutoChangeVal, C},
+    {SampleColor, "Sample &Color", "Ctrl+Alt+C", "Pick up a colour from the drawing with the next click",
+     "Sample Color", CommandIcon::SampleColor, C},
+    {SampleShape, "S&ample Shape", "Ctrl+Alt+S", "Pick up a glob's shape from the drawing with the next click",
+     "Sample Shape", CommandIcon::SampleShape, C},
+    {SimulateDepth, "Simulate &Depth", "Ctrl+D", "Shade or color the drawing to simulate depth",
+     "Simulate Depth", CommandIcon::SimulateDepth, P},
     {FileNew, "&New", "Ctrl+N", "Create a new drawing", "New", CommandIcon::New, P},
     {FileOpen, "&Open...", "Ctrl+O", "Open an existing drawing", "Open",
      CommandIcon::Open, P},
@@ -143,7 +149,8 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
             {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage}},
-            {"&Colors", {BackgroundColor, Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal}},
+            {"&Colors", {BackgroundColor, Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal, Separator,
+                         SampleColor, SampleShape, Separator, SimulateDepth}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};
 }
@@ -164,9 +171,7 @@ std::vector<CommandId> CommandTable::Toolbar2()
 
 std::span<const CommandId> CommandTable::StillToCome()
 {
-    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print,
-                                                 PrintPreview, Pattern, SampleShape,
-                                                 SampleColor, SimulateDepth};
+    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print, PrintPreview, Pattern};
     return kStillToCome;
 }
 

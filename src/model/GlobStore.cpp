@@ -128,33 +128,40 @@ bool GlobStore::SnapshotColorChanges()
 }
 
 // Drops colour changes in a..b that recolour to no effect (the glob keeps the previous
-// record's shape), or all of them; the record at list position 0 goes last.
+// record's shape), or all of them; the record at list position 0 goes last. Each record is
+// compared with the last one kept, in one pass, so a long drawing costs no quadratic erase.
 void GlobStore::RemoveColorChangesInRange(int a, int b, RemoveMode mode)
 {
-    for (int i = 1; i < m_changes.Count() && BelowGlobCount(i);) {
-        const int index = m_changes[i].globIndex;
-        const bool inRange = index >= a && index <= b;
-        if (inRange && (mode == RemoveMode::All || SameShape(index, m_changes[i - 1].globIndex)))
-            m_changes.RemoveAt(i);
-        else
-            ++i;
-    }
+    KeepColorChanges([&](const CColorChange& here, const CColorChange& kept) {
+        const bool inRange = here.globIndex >= a && here.globIndex <= b;
+        return !(inRange && (mode == RemoveMode::All || SameShape(here.globIndex, kept.globIndex)));
+    });
     if (!m_changes.IsEmpty() && BelowGlobCount(0) && m_changes[0].globIndex >= a && m_changes[0].globIndex <= b)
         m_changes.RemoveAt(0);
 }
 
 void GlobStore::MergeEqualColorChanges(int a, int b)
 {
-    for (int i = 1; i < m_changes.Count() && BelowGlobCount(i);) {
-        const CColorChange& here = m_changes[i];
-        const CColorChange& before = m_changes[i - 1];
+    KeepColorChanges([&](const CColorChange& here, const CColorChange& kept) {
         const bool inRange = here.globIndex >= a && here.globIndex <= b;
-        if (inRange && here.hue == before.hue && here.saturation == before.saturation
-            && SameShape(here.globIndex, before.globIndex))
-            m_changes.RemoveAt(i);
-        else
-            ++i;
+        return !(inRange && here.hue == kept.hue && here.saturation == kept.saturation
+                 && SameShape(here.globIndex, kept.globIndex));
+    });
+}
+
+// Keeps the first record, then each record below the glob count that `keep` accepts against
+// the last record kept; records at or beyond the glob count all stay.
+void GlobStore::KeepColorChanges(const std::function<bool(const CColorChange&, const CColorChange&)>& keep)
+{
+    std::vector<CColorChange>& items = m_changes.Items();
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        if (items[i].globIndex < GlobCount() && !keep(items[i], items[kept - 1]))
+            continue;
+        items[kept++] = items[i];
     }
+    if (kept < items.size())
+        items.resize(kept);
 }
 
 void GlobStore::CarryColorsAcrossShapes(int a, int b)

@@ -42,6 +42,8 @@ public:
     const CColorChange* GetColorChange(int position) const { return m_changes.At(position); }
     const ColorChangeList& ColorChanges() const { return m_changes; }
     const ColorChangeList& SavedColorChanges() const { return m_savedChanges; }
+    // The records themselves, for rewrites that keep their glob order (Simulate Depth).
+    std::vector<CColorChange>& EditColorChanges() { return m_changes.Items(); }
 
     bool AddGlob(int x, int y);
     bool AppendGlob(int x, int y);
@@ -96,6 +98,7 @@ private:
     bool SameShape(int globA, int globB) const;
     bool DifferentShape(int globA, int globB) const;
     bool BelowGlobCount(int position) const;
+    void KeepColorChanges(const std::function<bool(const CColorChange&, const CColorChange&)>& keep);
     void RecolorShapeOf(int globIndex, const CColorChange& change);
 
     ShapeTable& m_shapes;

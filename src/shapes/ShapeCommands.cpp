@@ -83,6 +83,47 @@ void SelectSize(ShapeTable& table, int size)
     TakeColor(table.Current(), color);
 }
 
+bool StepFamily(ShapeTable& table, int direction)
+{
+    const int n = table.Count();
+    if (n == 0)
+        return false;
+    const char family = FamilyOf(table.Current());
+    int index = table.CurrentIndex();
+    const auto inside = [n](int i) { return i >= 0 && i < n; };
+    while (inside(index + direction)) {
+        index += direction;
+        const CShape& shape = table.Shape(index);
+        if (shape.activeSize && FamilyOf(shape) != family) {
+            table.SetCurrentIndex(index);
+            return true;
+        }
+    }
+    for (int back = 0; back < 3 && !table.Shape(index).activeSize && inside(index - direction); ++back)
+        index -= direction;
+    table.SetCurrentIndex(index);
+    return false;
+}
+
+void TakeSampledShape(ShapeTable& table, int shapeIndex)
+{
+    if (shapeIndex < 0 || shapeIndex >= table.Count())
+        return;
+    table.SetCurrentIndex(shapeIndex);
+    CShape& shape = table.Current();
+    const char family = FamilyOf(shape);
+    const int size = SizeOf(shape);
+    for (int i = 0; i <= 2; ++i) {
+        // Looked up by name, so a family missing a size never lends another family's shape.
+        const int sibling = table.IndexOfShape(family, char('0' + i));
+        if (sibling < table.Count() && table.Shape(sibling).activeSize) {
+            shape.SetColorLater(table.Shape(sibling).Color());
+            break;
+        }
+    }
+    table.SelectShapeSize(family, size);
+}
+
 void AllThisSize(ShapeTable& table)
 {
     const int size = CurrentSize(table);

@@ -29,6 +29,14 @@ void AllThisSize(ShapeTable& table);
 // "All this &color": other displayed shapes take the current colour; nothing is applied.
 void AllThisColor(ShapeTable& table);
 
+// "]" (direction 1) and "[" (-1): the next displayed shape of another family becomes current.
+// At the end of the table the current shape steps back onto a displayed shape of the last
+// family instead. True when another family was found.
+bool StepFamily(ShapeTable& table, int direction);
+// A sampled glob's shape becomes current, in the colour its family shows, and the size the
+// family shows from now on.
+void TakeSampledShape(ShapeTable& table, int shapeIndex);
+
 void RandomColor(ColorPalette& palette, RandomGenerator& random);
 void RandomHistoryColor(ColorPalette& palette, RandomGenerator& random);
 void AllRandomColors(ColorPalette& palette, RandomGenerator& random);

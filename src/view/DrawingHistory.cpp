@@ -113,10 +113,32 @@ void DrawingHistory::Undo()
         std::swap(m_s.centre, m_s.previousCentre);
         m_s.doc.SetUndoState(m_s.doc.UndoState() == UndoMoveCenter ? RedoMoveCenter : UndoMoveCenter);
         break;
+    case UndoDepth:
+    case RedoDepth: SwapDepthColors(); break;
     case UndoClear: UndoClearStep(); break;
     case RedoClear: RedoClearStep(); break;
     default: break; // depth, cut and paste register their own steps
     }
+}
+
+void DrawingHistory::SwapDepthColors()
+{
+    m_s.doc.Records().SwapColorChanges();
+    m_s.doc.SetUndoState(m_s.doc.UndoState() == UndoDepth ? RedoDepth : UndoDepth);
+    RedrawAfterDepth();
+}
+
+void DrawingHistory::RedrawAfterDepth()
+{
+    DrawingCanvas& canvas = m_s.canvas;
+    // The undo image holds globs below the base in their old colours.
+    if (m_s.depthEntireDrawing || !m_s.depthAboveBase)
+        canvas.RebuildUndoImage(m_s.status);
+    if (canvas.HistoryPosition() < canvas.UndoBase())
+        canvas.Regenerate();
+    else
+        canvas.RegenerateFromUndo();
+    m_s.Invalidate();
 }
 
 void DrawingHistory::UndoDrawingStep()

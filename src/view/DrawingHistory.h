@@ -25,6 +25,8 @@ public:
 
     bool CanUndo() const;
     void Undo();
+    // After Simulate Depth or its undo: the picture in the colours now recorded.
+    void RedrawAfterDepth();
     bool CanClear() const;
     void Clear(); // after the user confirmed "Clear the drawing?"
 
@@ -40,6 +42,7 @@ private:
     void AddBoundaryTicks(bool skipLargest);
     void UndoDrawingStep();
     void RedoDrawingStep();
+    void SwapDepthColors();
     void UndoClearStep();
     void RedoClearStep();
 

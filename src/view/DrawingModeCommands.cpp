@@ -54,6 +54,8 @@ ModeEffects BandFollowsSymmetry(const DrawingModes& modes)
     return effects;
 }
 
+} // namespace
+
 ModeEffects RestoreLines(DrawingModes& modes)
 {
     modes.lines = modes.savedLines;
@@ -62,7 +64,21 @@ ModeEffects RestoreLines(DrawingModes& modes)
     return effects;
 }
 
-} // namespace
+ModeEffects ToggleOneShotMode(DrawingModes& modes, OneShotModes& oneShot, bool OneShotModes::*mode)
+{
+    ModeEffects effects = BandFollowsSymmetry(modes);
+    effects.updateCursor = true;
+    if (oneShot.*mode) {
+        oneShot.*mode = false; // Lines stays off, as documented for the commands
+        return effects;
+    }
+    // Another one-shot mode may already have put Lines aside; saving again would lose it.
+    if (!oneShot.AnyOn())
+        modes.savedLines = modes.lines;
+    modes.lines = false;
+    oneShot.*mode = true;
+    return effects;
+}
 
 ModeEffects LinesCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog)
 {
@@ -109,18 +125,8 @@ ModeEffects PolarMirrorCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDial
 
 ModeEffects MoveCenterCommand(DrawingModes& modes, OneShotModes& oneShot)
 {
-    ModeEffects effects = BandFollowsSymmetry(modes);
-    effects.updateCursor = true;
-    if (oneShot.moveCentre) {
-        oneShot.moveCentre = false; // Lines stays off, as documented for the command
-        return effects;
-    }
-    // A sampling mode may already have put Lines aside; saving again would lose it.
-    if (!oneShot.AnyOn())
-        modes.savedLines = modes.lines;
-    modes.lines = false;
-    oneShot.moveCentre = true;
-    effects.movePointerToCentre = true;
+    ModeEffects effects = ToggleOneShotMode(modes, oneShot, &OneShotModes::moveCentre);
+    effects.movePointerToCentre = oneShot.moveCentre;
     return effects;
 }
 

@@ -42,6 +42,12 @@ ModeEffects MirrorCommand(DrawingModes& modes, Mirror which);
 // "&Polar Mirror": with Ctrl toggles, otherwise the dialog; polar on switches the mirrors off.
 ModeEffects PolarMirrorCommand(DrawingModes& modes, CtrlKey ctrl, const ModeDialog& dialog);
 
+// A one-shot mode's command: switches it off again (Lines stays off), or on with Lines put
+// aside until the mode's click, Esc or the right button ends it.
+ModeEffects ToggleOneShotMode(DrawingModes& modes, OneShotModes& oneShot, bool OneShotModes::*mode);
+// A one-shot mode ended by use: Lines comes back as it was.
+ModeEffects RestoreLines(DrawingModes& modes);
+
 // "&Move Center" toggles the one-shot mode; entering it suspends Lines.
 ModeEffects MoveCenterCommand(DrawingModes& modes, OneShotModes& oneShot);
 // The press that picks the new centre: undoable, no section, Lines back as it was.

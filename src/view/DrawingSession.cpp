@@ -2,6 +2,9 @@
 
 #include "color/ColorConversion.h"
 #include "model/CDaubrixDoc.h"
+#include "model/DepthSimulation.h"
+#include "shapes/ShapeTable.h"
+#include "view/StatusSink.h"
 #include "view/DrawingModes.h"
 #include "view/Symmetry.h"
 #include "view/UndoState.h"
@@ -70,6 +73,31 @@ void DrawingSession::SetBackgroundColor(const HsvColor& color)
     else
         canvas.RegenerateFromUndo();
     m_state.Invalidate();
+}
+
+bool DrawingSession::SimulateDepth(const DepthSettings& settings)
+{
+    CDaubrixDoc& doc = m_state.doc;
+    GlobStore& records = doc.Records();
+    const int position = m_state.canvas.HistoryPosition();
+    const int start = settings.entireDrawing ? 0 : records.SectionStart(position);
+    if (position <= start)
+        return false;
+    StatusSink quiet;
+    StatusSink& status = m_state.status ? *m_state.status : quiet;
+    status.SetWaitCursor(true);
+    const bool saved = records.SnapshotColorChanges();
+    if (saved) {
+        doc.SetUndoState(UndoDepth);
+        ApplyDepth(records, settings, start, position, m_state.tools.shapes.Current().Color());
+    }
+    status.SetWaitCursor(false);
+    if (!saved)
+        return false;
+    m_state.depthEntireDrawing = settings.entireDrawing;
+    m_state.depthAboveBase = start >= m_state.canvas.UndoBase();
+    m_history.RedrawAfterDepth();
+    return true;
 }
 
 void DrawingSession::ApplyCurrentColor(const HsvColor& color)

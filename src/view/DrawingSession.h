@@ -9,6 +9,7 @@
 #include "view/StrokeEngine.h"
 
 class CDaubrixDoc;
+struct DepthSettings;
 class StatusSink;
 struct HsvColor;
 
@@ -34,6 +35,11 @@ public:
     // The paper under every glob takes this colour; the whole picture is drawn again. Not
     // recorded for undo (the undo image is rebuilt on the new paper).
     void SetBackgroundColor(const HsvColor& color);
+
+    // Simulate Depth over the last section (or the whole drawing) up to the history
+    // position; Undo swaps the old colours back. False, with nothing changed, when the
+    // range holds no globs or there is no memory for the undo copy.
+    bool SimulateDepth(const DepthSettings& settings);
 
     // Globs from outside the window (an imported picture) are about to be added at the end:
     // the drawing is readied as for a stroke, and Undo takes back what comes.

@@ -35,6 +35,10 @@ struct DrawingState
     QPoint centre;
     QPoint previousCentre; // where Undo of Move Center puts the centre back
     bool pendingClear = false;
+    // The last Simulate Depth: whether it covered the whole drawing, and whether its range
+    // began at or above the undo base (then the undo image can stay for its undo).
+    bool depthEntireDrawing = false;
+    bool depthAboveBase = false;
     std::function<void()> invalidate;
     StatusSink* status = nullptr; // wait cursor and progress; none in tools and tests
 };

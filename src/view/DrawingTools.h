@@ -6,6 +6,7 @@ class RandomGenerator;
 class ShapeTable;
 struct OneShotModes;
 struct DrawingModes;
+struct ColorKeyRepaints;
 
 // What all drawing windows share, owned by the application and lent to each window.
 struct DrawingTools
@@ -16,4 +17,5 @@ struct DrawingTools
     RandomGenerator& random;
     PaletteLink* palettes = nullptr;
     OneShotModes* oneShot = nullptr; // click-once modes such as Move Center; none in tools and tests
+    ColorKeyRepaints* colorKeys = nullptr; // Colors window repaints the colour keys left waiting
 };

@@ -14,4 +14,12 @@ public:
     // A stroke ended while the colour may have drifted: add it to the history and repaint.
     virtual void StrokeEnded() = 0;
     virtual void RepaintShapesWindow() = 0;
+    // The colour keys changed the colour shown: repaint the Colors window.
+    virtual void RepaintColorsWindow() = 0;
+    // The current shape was chosen from the drawing window: the Shapes window shows it, and
+    // its colour becomes the colour shown and joins the colour history.
+    virtual void ShowChosenShape() = 0;
+    // A colour picked up from the drawing: as if chosen in the Colors window (it goes to the
+    // current shape and the active drawing and joins the history).
+    virtual void TakeSampledColor(const HsvColor& color) = 0;
 };

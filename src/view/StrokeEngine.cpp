@@ -6,6 +6,7 @@
 #include "color/RandomGenerator.h"
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
+#include "view/ColorKeyRepaints.h"
 #include "view/DrawingHistory.h"
 #include "view/DrawingModes.h"
 #include "view/DrawingState.h"
@@ -90,6 +91,9 @@ bool StrokeEngine::Release()
         m_s.tools.palettes->RepaintShapesWindow();
         m_s.tools.palettes->StrokeEnded();
     }
+    // Colour keys pressed during the stroke repaint the palettes now.
+    if (m_s.tools.colorKeys && m_s.tools.colorKeys->Any())
+        RepaintAfterColorKeys(m_s.tools.palettes, *m_s.tools.colorKeys);
     // The click of a one-shot mode (the new centre, a sample) ends that mode here.
     const bool endedOneShot = m_s.tools.oneShot && m_s.tools.oneShot->EndFirst();
     if (m_noSection)

@@ -56,3 +56,27 @@ void ActiveViewLink::RepaintShapesWindow()
     if (m_palette && m_palette->shapesChanged)
         m_palette->shapesChanged();
 }
+
+void ActiveViewLink::RepaintColorsWindow()
+{
+    if (m_palette)
+        m_palette->Changed();
+}
+
+void ActiveViewLink::ShowChosenShape()
+{
+    if (!m_palette)
+        return;
+    m_palette->current = m_shapes.Current().Color();
+    RepaintShapesWindow();
+    m_palette->AddToHistory();
+}
+
+void ActiveViewLink::TakeSampledColor(const HsvColor& color)
+{
+    if (!m_palette)
+        return;
+    m_palette->current = color;
+    m_palette->ApplyCurrentColor();
+    m_palette->AddToHistory();
+}

@@ -33,6 +33,9 @@ public:
     void SetColorsWindowColor(const HsvColor& color) override;
     void StrokeEnded() override;
     void RepaintShapesWindow() override;
+    void RepaintColorsWindow() override;
+    void ShowChosenShape() override;
+    void TakeSampledColor(const HsvColor& color) override;
 
 private:
     void ViewActivated(QMdiSubWindow* window);

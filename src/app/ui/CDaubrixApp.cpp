@@ -179,7 +179,9 @@ DrawingTools CDaubrixApp::Tools()
 {
     if (m_drawingCommands) {
         m_oneShot = OneShotModes{};
-        return DrawingTools{m_shapes, m_modes, m_drift, m_random, &m_drawingCommands->ViewLink(), &m_oneShot};
+        m_colorKeys = ColorKeyRepaints{};
+        return DrawingTools{m_shapes, m_modes, m_drift, m_random, &m_drawingCommands->ViewLink(), &m_oneShot,
+                            &m_colorKeys};
     }
     return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr};
 }
@@ -210,6 +212,8 @@ FrameContext::ViewParts CDaubrixApp::MakeDrawingView(DocumentManager::Drawing& d
         m_drawingCommands->ContextMenu().AdoptView(view);
     }
     QObject::connect(view, &QObject::destroyed, [&document] { document.SetViewHost(nullptr); });
+    if (m_frame)
+        QObject::connect(view, &CDaubrixView::PaletteCycleWanted, m_frame.get(), &CMainFrame::CycleScreenMode);
     QObject::connect(view, &CDaubrixView::DrawingChanged, [this, &drawing] {
         if (m_frame)
             m_frame->Drawings().SetModified(drawing, true);

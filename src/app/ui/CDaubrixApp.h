@@ -11,6 +11,7 @@
 #include "app/ui/FrameContext.h"
 #include "color/AutoChange.h"
 #include "color/RandomGenerator.h"
+#include "view/CharacterKeys.h"
 #include "view/DrawingModes.h"
 #include "view/DrawingTools.h"
 #include "view/OneShotModes.h"
@@ -83,6 +84,7 @@ private:
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;
     OneShotModes m_oneShot; // cleared whenever a drawing window is made
+    ColorKeyRepaints m_colorKeys; // Colors window repaints the colour keys left waiting
     std::unique_ptr<DrawingCommandHomes> m_drawingCommands; // once the palettes are there
     std::unique_ptr<PaletteWindows> m_palettes;
     bool m_loading = true;

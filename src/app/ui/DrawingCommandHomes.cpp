@@ -11,6 +11,7 @@ DrawingCommandHomes::DrawingCommandHomes(CMainFrame& frame, const DrawingTools& 
       m_modes(frame.Commands().Registry(), m_views, tools.modes, *tools.oneShot, frame),
       m_drift(frame.Commands().Registry(), m_views, tools.autoChange, tools.shapes, tools.random,
               frame),
+      m_depth(frame.Commands().Registry(), m_views, frame, frame),
       m_background(frame.Commands().Registry(), m_views, frame, frame),
       m_import(frame.Commands().Registry(), m_views, frame, frame),
       m_imageSave(frame.Commands().Registry(), m_views, frame),

@@ -3,6 +3,7 @@
 #include "app/ui/ActiveViewLink.h"
 #include "app/ui/BackgroundCommands.h"
 #include "app/ui/ColorDriftCommands.h"
+#include "app/ui/DepthCommands.h"
 #include "app/ui/EditCommands.h"
 #include "app/ui/HistoryWindowLink.h"
 #include "app/ui/ImageSaveCommands.h"
@@ -15,7 +16,7 @@
 class CMainFrame;
 
 // The homes of the commands that act on the active drawing window (Edit, Drawing modes,
-// Colors drift, Image background, save and import) and its links to the palettes, made together once the
+// Colors drift and depth, Image background, save and import) and its links to the palettes, made together once the
 // palettes are there. It holds them and nothing else.
 class DrawingCommandHomes final
 {
@@ -29,6 +30,7 @@ public:
     ImportCommands& Import() { return m_import; }
     ImageSaveCommands& ImageSave() { return m_imageSave; }
     ViewContextMenu& ContextMenu() { return m_contextMenu; }
+    DepthCommands& Depth() { return m_depth; }
 
 private:
     WorkspaceViews m_views;
@@ -37,6 +39,7 @@ private:
     EditCommands m_edit;
     ModeCommands m_modes;
     ColorDriftCommands m_drift;
+    DepthCommands m_depth;
     BackgroundCommands m_background;
     ImportCommands m_import;
     ImageSaveCommands m_imageSave;

@@ -10,6 +10,7 @@
 #include "view/DrawingModeCommands.h"
 #include "view/DrawingModes.h"
 #include "view/OneShotModes.h"
+#include "view/Sampling.h"
 #include "view/ui/CDaubrixView.h"
 #include "view/ui/CJitterDlg.h"
 #include "view/ui/CLinesDlg.h"
@@ -41,6 +42,19 @@ void ModeCommands::AddMode(CommandRegistry& registry, CommandId id,
         });
 }
 
+// Sampling needs globs to sample: enabled once the history position is above 0.
+void ModeCommands::AddSampling(CommandRegistry& registry, CommandId id, std::function<ModeEffects()> run,
+                               std::function<bool()> checked)
+{
+    registry.Add(
+        id, [this, run] { ApplyEffects(run()); },
+        [this, checked](QAction& a) {
+            const CDaubrixView* v = m_views.Active();
+            a.setEnabled(v && v->Session().Canvas().HistoryPosition() > 0);
+            a.setChecked(checked());
+        });
+}
+
 void ModeCommands::Register(CommandRegistry& registry)
 {
     DrawingModes& modes = m_modes;
@@ -65,6 +79,10 @@ void ModeCommands::Register(CommandRegistry& registry)
          [&modes] { return modes.symmetry.mirrorBoth; });
     AddMode(registry, MoveCenter, [this, &modes] { return MoveCenterCommand(modes, m_oneShot); },
          [this] { return m_oneShot.moveCentre; });
+    AddSampling(registry, SampleColor, [this, &modes] { return SampleColorCommand(modes, m_oneShot); },
+                [this] { return m_oneShot.sampleColour; });
+    AddSampling(registry, SampleShape, [this, &modes] { return SampleShapeCommand(modes, m_oneShot); },
+                [this] { return m_oneShot.sampleShape; });
     registry.Add(ResetCenter, [this] {
         if (CDaubrixView* v = m_views.Active())
             ApplyEffects(ResetCenterCommand(v->Session()));
@@ -82,5 +100,7 @@ void ModeCommands::ApplyEffects(const ModeEffects& effects)
             view->Session().Strokes().ClearAnchor();
         if (effects.repaintRubberBand)
             view->viewport()->update();
+        if (effects.updateCursor)
+            view->RefreshCursor();
     }
 }

@@ -12,7 +12,7 @@ struct ModeEffects;
 struct OneShotModes;
 
 // The Drawing family's modes: Lines, Jitter, Skipping, the mirrors, Polar Mirror, Move
-// Center and Reset Center, and what a change of mode does to the open drawing windows.
+// Center, Reset Center, Sample Color and Sample Shape, and what a change of mode does to the open drawing windows.
 class ModeCommands final
 {
 public:
@@ -23,6 +23,8 @@ private:
     void Register(CommandRegistry& registry);
     void AddMode(CommandRegistry& registry, CommandId id, std::function<ModeEffects()> run,
                  std::function<bool()> checked);
+    void AddSampling(CommandRegistry& registry, CommandId id, std::function<ModeEffects()> run,
+                     std::function<bool()> checked);
     void ApplyEffects(const ModeEffects& effects);
     static CtrlKey Ctrl();
 

@@ -12,6 +12,7 @@
 #include "view/DrawingModeCommands.h"
 #include "view/DrawingModes.h"
 #include "view/OneShotModes.h"
+#include "view/Sampling.h"
 #include "view/StatusSink.h"
 
 namespace {
@@ -38,7 +39,7 @@ CDaubrixView::CDaubrixView(CDaubrixDoc& doc, const DrawingTools& tools, QWidget*
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
-    viewport()->setCursor(Qt::CrossCursor);
+    RefreshCursor();
     m_session.SetInvalidate([this] { ScheduleRefresh(); });
     m_session.InitialUpdate();
     UpdateScrollRange();
@@ -71,6 +72,19 @@ QPoint CDaubrixView::Origin() const
 QPoint CDaubrixView::ToDrawing(QPoint window) const { return window + Origin(); }
 
 QPoint CDaubrixView::ToWindow(QPoint drawing) const { return drawing - Origin(); }
+
+void CDaubrixView::RefreshCursor()
+{
+    QCursor cursor;
+    if (m_cursors.Changed(m_session.Tools(), cursor))
+        viewport()->setCursor(cursor);
+}
+
+void CDaubrixView::enterEvent(QEnterEvent* event)
+{
+    RefreshCursor(); // the shape may have been chosen in the Shapes window meanwhile
+    QAbstractScrollArea::enterEvent(event);
+}
 
 // The part of the drawing the window will show once its scroll bars are settled: a bar
 // only where the drawing does not fit, and a bar on one side can make the other needed.
@@ -209,6 +223,7 @@ bool CDaubrixView::CancelOneShotMode()
     if (!effects.updateCursor)
         return false;
     viewport()->update();
+    RefreshCursor();
     emit OneShotModeEnded();
     return true;
 }
@@ -238,6 +253,12 @@ void CDaubrixView::mousePressEvent(QMouseEvent* event)
         viewport()->update();
         return;
     }
+    if (oneShot && (oneShot->sampleColour || oneShot->sampleShape)) {
+        SamplePress(m_session, p);
+        viewport()->update();
+        emit DrawingChanged();
+        return;
+    }
     m_session.Strokes().Press(p, Modifiers(event->modifiers()));
     Refresh();
     emit DrawingChanged();
@@ -245,6 +266,7 @@ void CDaubrixView::mousePressEvent(QMouseEvent* event)
 
 void CDaubrixView::mouseMoveEvent(QMouseEvent* event)
 {
+    RefreshCursor();
     const QPoint p = ToDrawing(event->position().toPoint());
     if (m_session.Strokes().InStroke()) {
         m_session.Strokes().Move(p, Modifiers(event->modifiers()));
@@ -261,8 +283,10 @@ void CDaubrixView::mouseReleaseEvent(QMouseEvent* event)
         return QAbstractScrollArea::mouseReleaseEvent(event);
     const bool endedOneShot = m_session.Strokes().Release();
     Refresh();
-    if (endedOneShot)
+    if (endedOneShot) {
+        RefreshCursor();
         emit OneShotModeEnded();
+    }
 }
 
 void CDaubrixView::focusInEvent(QFocusEvent* event)
@@ -286,11 +310,36 @@ void CDaubrixView::FocusFromAnotherView()
 // In Lines mode Shift holds on to the pointer, so the rubber band follows it out of the window.
 void CDaubrixView::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && CancelOneShotMode())
+    // Characters forwarded by the Drawing History window come with text and no key code.
+    const QString text = event->text();
+    const bool escape = event->key() == Qt::Key_Escape || text == QStringLiteral("\x1b");
+    if (escape && CancelOneShotMode())
         return;
     if (event->key() == Qt::Key_Shift && !event->isAutoRepeat() && m_session.Tools().modes.lines)
         viewport()->grabMouse();
+    if (!escape && text.size() == 1 && !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier)) {
+        ApplyKeyEffects(CharacterKey(m_session, text.front(), ColorKeys()));
+        return;
+    }
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+ColorKeyRepaints& CDaubrixView::ColorKeys()
+{
+    ColorKeyRepaints* shared = m_session.Tools().colorKeys;
+    return shared ? *shared : m_ownColorKeys;
+}
+
+void CDaubrixView::ApplyKeyEffects(const KeyEffects& effects)
+{
+    if (effects.stepPalettes)
+        emit PaletteCycleWanted();
+    if (effects.updateCursor)
+        RefreshCursor();
+    if (effects.repaintRubberBand)
+        viewport()->update();
+    if (effects.drawingChanged)
+        emit DrawingChanged();
 }
 
 void CDaubrixView::keyReleaseEvent(QKeyEvent* event)

@@ -3,8 +3,10 @@
 #include <QAbstractScrollArea>
 
 #include "view/CanvasBackgroundHost.h"
+#include "view/CharacterKeys.h"
 #include "view/DrawingSession.h"
 #include "view/ui/DrawingViewPort.h"
+#include "view/ui/ViewCursors.h"
 
 class StatusSink;
 
@@ -19,6 +21,7 @@ public:
     ~CDaubrixView() override;
 
     DrawingSession& Session() { return m_session; }
+    const DrawingSession& Session() const { return m_session; }
     BackgroundHost& BackgroundStore() { return m_background; }
     void SetStatusSink(StatusSink* status) { m_session.SetStatusSink(status); }
     // The program became the active application again: the next paint copies everything.
@@ -38,6 +41,8 @@ public:
     // Window point to drawing coordinates (scrolling and the centring offset applied).
     QPoint ToDrawing(QPoint window) const;
     QPoint ToWindow(QPoint drawing) const;
+    // The pointer follows the modes and the current shape (only set when it changes).
+    void RefreshCursor();
 
 signals:
     void DrawingChanged(); // a stroke, Undo or Clear changed the drawing: it is now modified
@@ -48,6 +53,7 @@ signals:
     // not during a stroke, and not when the click only ended a one-shot mode.
     void ContextMenuWanted(CDaubrixView* view, QPoint globalPos);
     void Closing(CDaubrixView* view); // the session is still whole when this arrives
+    void PaletteCycleWanted(); // Tab: the frame steps through which palettes show
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +67,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    // Tab is a drawing key here, not a focus move.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     QSize ShownSize() const;
@@ -72,11 +81,15 @@ private:
     void PaintMargins(QPainter& painter, const QRect& exposed);
     void PaintRubberBand(QPainter& painter);
     bool CancelOneShotMode();
+    void ApplyKeyEffects(const KeyEffects& effects);
+    ColorKeyRepaints& ColorKeys();
 
     DrawingSession m_session;
     CanvasBackgroundHost m_background;
     QPoint m_offset;
     QRect m_bandBounds;
+    ViewCursors m_cursors;
+    ColorKeyRepaints m_ownColorKeys; // when the application lends none (tools and tests)
     bool m_refreshQueued = false;
     bool m_reactivated = false;
     bool m_rightPressEndedOneShot = false; // that press's menu request is spent
