@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "view/DrawingModeCommands.h"
+#include "view/Sampling.h"
 #include "view/UndoState.h"
 #include "view/ui/CDaubrixView.h"
 
@@ -179,6 +180,49 @@ TEST(DrawingView, EscAndTheRightButtonEndMoveCenter)
         EXPECT_EQ(view.Session().Centre(), centre);
         EXPECT_EQ(w.doc.Records().GlobCount(), 0);
     }
+}
+
+// Tab is a drawing key (it steps the palettes), and characters forwarded with no key code
+// (as the Drawing History window sends them) work like typed ones, Esc included.
+TEST(DrawingView, TabStepsThePalettesAndForwardedEscEndsSampling)
+{
+    ViewOnDrawing w({200, 100});
+    CDaubrixView& view = w.Show({200, 100});
+    view.setFocus();
+    int steps = 0;
+    QObject::connect(&view, &CDaubrixView::PaletteCycleWanted, [&] { ++steps; });
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QApplication::sendEvent(&view, &tab);
+    EXPECT_EQ(steps, 1);
+
+    SampleColorCommand(w.f.modes, w.f.oneShot);
+    ASSERT_TRUE(w.f.oneShot.sampleColour);
+    QKeyEvent forwardedEsc(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\x1b"));
+    QApplication::sendEvent(&view, &forwardedEsc);
+    EXPECT_FALSE(w.f.oneShot.sampleColour);
+}
+
+// Each one-shot mode shows its own pointer; ending the mode brings the shape's back at once.
+TEST(DrawingView, ThePointerFollowsTheModes)
+{
+    ViewOnDrawing w({200, 100});
+    CDaubrixView& view = w.Show({200, 100});
+    const auto pointer = [&] { return view.viewport()->cursor().pixmap().toImage(); };
+    const auto shapeBitmap = [&] { return view.viewport()->cursor().bitmap().toImage(); };
+    ASSERT_FALSE(shapeBitmap().isNull()) << "the shape's outline";
+    MoveCenterCommand(w.f.modes, w.f.oneShot);
+    view.RefreshCursor();
+    const QImage moveCentre = pointer();
+    ASSERT_FALSE(moveCentre.isNull());
+    MoveCenterCommand(w.f.modes, w.f.oneShot);
+    SampleShapeCommand(w.f.modes, w.f.oneShot);
+    view.RefreshCursor();
+    const QImage sample = pointer();
+    ASSERT_FALSE(sample.isNull());
+    EXPECT_NE(sample, moveCentre);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&view, &esc);
+    EXPECT_FALSE(shapeBitmap().isNull()) << "the shape's outline again, without moving the pointer";
 }
 
 } // namespace
