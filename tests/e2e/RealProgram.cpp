@@ -370,13 +370,24 @@ void RealProgramTest::WaitForDrawing(const QString& drawing)
     WaitFor(Ms(5000), [&] { return (at = FindPicture(Screenshot(), picture)).has_value(); });
     ASSERT_TRUE(at) << "the drawing is not on the screen as the file renders it";
     m_drawing = QRect(*at, picture.size());
+    const QRect main = WindowRect(m_main);
+    ASSERT_FALSE(main.isNull()) << "the main window has no place on the screen";
+    m_mainAt = main.topLeft();
+}
+
+QRect RealProgramTest::WindowRect(const QString& window)
+{
     const RunResult geometry =
-        Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), m_main});
-    const QRegularExpression place(QStringLiteral("^X=(-?\\d+)\\nY=(-?\\d+)$"),
-                                   QRegularExpression::MultilineOption);
+        Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    const QRegularExpression place(
+        QStringLiteral("^X=(-?\\d+)\\nY=(-?\\d+)\\nWIDTH=(\\d+)\\nHEIGHT=(\\d+)$"),
+        QRegularExpression::MultilineOption);
     const QRegularExpressionMatch found = place.match(QString::fromLatin1(geometry.out));
-    ASSERT_TRUE(found.hasMatch()) << geometry.out.constData() << geometry.err.constData();
-    m_mainAt = QPoint(found.captured(1).toInt(), found.captured(2).toInt());
+    EXPECT_TRUE(found.hasMatch()) << geometry.out.constData() << geometry.err.constData();
+    if (!found.hasMatch())
+        return {};
+    return QRect(found.captured(1).toInt(), found.captured(2).toInt(), found.captured(3).toInt(),
+                 found.captured(4).toInt());
 }
 
 void RealProgramTest::StartOnExampleDrawing()
@@ -499,6 +510,18 @@ void RealProgramTest::ClickDrawing(QPoint at)
 {
     ASSERT_FALSE(m_drawing.isEmpty()) << "WaitForDrawing first";
     Click(m_main, m_drawing.topLeft() - m_mainAt + at);
+}
+
+void RealProgramTest::PressDrawing(QPoint at)
+{
+    ASSERT_FALSE(m_drawing.isEmpty()) << "WaitForDrawing first";
+    Press(m_main, m_drawing.topLeft() - m_mainAt + at);
+}
+
+void RealProgramTest::ReleaseDrawing(QPoint at)
+{
+    ASSERT_FALSE(m_drawing.isEmpty()) << "WaitForDrawing first";
+    Release(m_main, m_drawing.topLeft() - m_mainAt + at);
 }
 
 void RealProgramTest::RightClickDrawing(QPoint at)

@@ -84,6 +84,7 @@ protected:
     QString WaitForWindow(const QString& titlePattern, int timeoutMs = Ms(5000));
     bool WaitForWindowGone(const QString& titlePattern, int timeoutMs = Ms(5000));
     QString MainWindow() const { return m_main; }
+    QRect WindowRect(const QString& window); // where a window lies on the screen
     // Waits for the main window's title to show the drawing and gives it the keyboard, as a
     // window manager would a new window.
     void WaitForTitle(const QString& drawing);
@@ -117,6 +118,8 @@ protected:
     // The same on the drawing, in drawing coordinates.
     void ClickDrawing(QPoint at);
     void RightClickDrawing(QPoint at);
+    void PressDrawing(QPoint at); // the left button goes down (and stays down) there
+    void ReleaseDrawing(QPoint at);
     // How many windows are on the screen, menus and pop-ups included.
     qsizetype VisibleWindowCount();
     void StrokeDrawing(const std::vector<QPoint>& points);
