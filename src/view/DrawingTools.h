@@ -4,6 +4,7 @@ class AutoChangeState;
 class PaletteLink;
 class RandomGenerator;
 class ShapeTable;
+struct TransferStores;
 struct OneShotModes;
 struct DrawingModes;
 
@@ -16,4 +17,5 @@ struct DrawingTools
     RandomGenerator& random;
     PaletteLink* palettes = nullptr;
     OneShotModes* oneShot = nullptr; // click-once modes such as Move Center; none in tools and tests
+    TransferStores* transfers = nullptr; // the clipboard and the pattern; none in tools
 };

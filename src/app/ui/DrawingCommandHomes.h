@@ -8,6 +8,7 @@
 #include "app/ui/ImageSaveCommands.h"
 #include "app/ui/ImportCommands.h"
 #include "app/ui/ModeCommands.h"
+#include "app/ui/TransferCommands.h"
 #include "app/ui/ViewContextMenu.h"
 #include "app/ui/WorkspaceViews.h"
 #include "view/DrawingTools.h"
@@ -36,6 +37,7 @@ private:
     ActiveViewLink m_viewLink;
     EditCommands m_edit;
     ModeCommands m_modes;
+    TransferCommands m_transfers;
     ColorDriftCommands m_drift;
     BackgroundCommands m_background;
     ImportCommands m_import;
