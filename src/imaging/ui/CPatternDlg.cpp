@@ -17,6 +17,7 @@ CPatternDlg::CPatternDlg(bool on, RunColors colors, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    m_mode->FocusChecked();
 }
 
 bool CPatternDlg::IsOn() const { return !m_mode->SecondChecked(); }

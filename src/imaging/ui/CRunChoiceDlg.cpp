@@ -22,6 +22,7 @@ CRunChoiceDlg::CRunChoiceDlg(const Question& question, bool secondChecked, QWidg
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    m_choice->FocusChecked();
 }
 
 bool CRunChoiceDlg::SecondChecked() const { return m_choice->SecondChecked(); }

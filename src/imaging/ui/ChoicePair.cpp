@@ -17,3 +17,8 @@ ChoicePair::ChoicePair(const QString& title, const QString& first, const QString
 }
 
 bool ChoicePair::SecondChecked() const { return m_second->isChecked(); }
+
+void ChoicePair::FocusChecked()
+{
+    (m_second->isChecked() ? m_second : m_first)->setFocus();
+}

@@ -14,6 +14,8 @@ public:
     ChoicePair(const QString& title, const QString& first, const QString& second, bool secondChecked,
                QWidget* parent = nullptr);
     bool SecondChecked() const;
+    // The keyboard starts on the checked choice; the arrow keys move to the other.
+    void FocusChecked();
 
 private:
     QRadioButton* m_first;
