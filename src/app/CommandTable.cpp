@@ -55,6 +55,16 @@ const CommandInfo kCommands[] = {
      "Sample Shape", CommandIcon::SampleShape, C},
     {SimulateDepth, "Simulate &Depth", "Ctrl+D", "Shade or color the drawing to simulate depth",
      "Simulate Depth", CommandIcon::SimulateDepth, P},
+    {Cut, "Cu&t", "Ctrl+X", "Take the drawing or its last section out, onto the clipboard", "Cut",
+     CommandIcon::Cut, P},
+    {Copy, "&Copy", "Ctrl+C", "Copy the drawing or its last section to the clipboard", "Copy",
+     CommandIcon::Copy, P},
+    {Paste, "&Paste", "Ctrl+V", "Lay the clipboard's globs in at the drawing's position", "Paste",
+     CommandIcon::Paste, P},
+    {DefinePattern, "D&efine Pattern", "Ctrl+E", "Make the drawing or its last section the pattern",
+     "Define Pattern", CommandIcon::None, P},
+    {Pattern, "P&attern", "A", "Each click stamps the pattern; Ctrl toggles", "Pattern",
+     CommandIcon::Pattern, C},
     {FileNew, "&New", "Ctrl+N", "Create a new drawing", "New", CommandIcon::New, P},
     {FileOpen, "&Open...", "Ctrl+O", "Open an existing drawing", "Open",
      CommandIcon::Open, P},
@@ -143,9 +153,9 @@ std::vector<MenuLayout> CommandTable::MenusWithoutDrawing()
 std::vector<MenuLayout> CommandTable::MenusWithDrawing()
 {
     return {FileMenu(true),
-            {"&Edit", {Undo}},
+            {"&Edit", {Undo, Separator, Cut, Copy, Paste, Separator, DefinePattern}},
             ViewMenu(true),
-            {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
+            {"&Drawing", {Lines, Jitter, Skipping, Pattern, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
             {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage}},
@@ -171,7 +181,7 @@ std::vector<CommandId> CommandTable::Toolbar2()
 
 std::span<const CommandId> CommandTable::StillToCome()
 {
-    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print, PrintPreview, Pattern};
+    static constexpr CommandId kStillToCome[] = {Print, PrintPreview};
     return kStillToCome;
 }
 

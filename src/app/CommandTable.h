@@ -48,13 +48,14 @@ enum class CommandId : int {
     ImportImage = 32828,
     LoadBackground = 32829,
     RemoveBackground = 32830,
-    // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
     Cut = 57635,
     Copy = 57634,
     Paste = 57637,
+    DefinePattern = 32826,
+    Pattern = 32825,
+    // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
     Print = 57607,
     PrintPreview = 57609,
-    Pattern = 32825,
     SampleShape = 32820,
     SampleColor = 32819,
     SimulateDepth = 32792,

@@ -123,3 +123,8 @@ void ColorChangeList::OffsetColorChanges(int start, int amount)
             c.globIndex += amount;
     }
 }
+
+void ColorChangeList::RemoveBetween(int first, int end)
+{
+    std::erase_if(m_items, [first, end](const CColorChange& c) { return c.globIndex >= first && c.globIndex < end; });
+}

@@ -26,6 +26,8 @@ public:
     void RemoveAt(int position) { m_items.erase(m_items.begin() + position); }
     void RemoveLast() { m_items.pop_back(); }
     void RemoveFrom(int globIndex);
+    // Removes every record whose glob index lies in first..end-1.
+    void RemoveBetween(int first, int end);
     void Clear() { m_items.clear(); }
 
     int Find(int globIndex) const; // list position, Count() when none

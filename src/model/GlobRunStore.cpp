@@ -10,6 +10,11 @@ bool GlobRunStore::AddColorChange(int globIndex, int hue, int saturation, int va
     return m_guard.Run([&] { m_changes.emplace_back(globIndex, hue, saturation, value); });
 }
 
+bool GlobRunStore::AddGlobs(std::span<const CGlob> globs)
+{
+    return m_guard.Run([&] { m_globs.insert(m_globs.end(), globs.begin(), globs.end()); });
+}
+
 void GlobRunStore::Clear()
 {
     // Give the memory back: a big clip or pattern should not stay allocated.

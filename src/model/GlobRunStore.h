@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include <QPoint>
@@ -19,6 +20,8 @@ public:
     // False (after "Out of Memory") when the record could not be stored.
     bool AddGlob(int x, int y, int shape);
     bool AddColorChange(int globIndex, int hue, int saturation, int value);
+    // All of the globs or, after "Out of Memory", none of them.
+    bool AddGlobs(std::span<const CGlob> globs);
     void Clear();
 
     const std::vector<CGlob>& Globs() const { return m_globs; }

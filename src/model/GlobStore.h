@@ -64,6 +64,7 @@ public:
     int ColorChangeInEffect(int globIndex) const { return m_changes.ColorChangeInEffect(globIndex); }
     void ShiftColorChanges(int newStart, int oldStart) { m_changes.ShiftColorChanges(newStart, oldStart); }
     void OffsetColorChanges(int start, int amount) { m_changes.OffsetColorChanges(start, amount); }
+    void RemoveColorChangesBetween(int first, int end) { m_changes.RemoveBetween(first, end); }
     void ApplyColorChangesAt(int globIndex);
     void ApplyColorChangeRecord(int position);
     bool InsertColorChanges(int position, int globOffset, const GlobRunStore& clip);

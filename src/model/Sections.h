@@ -14,6 +14,12 @@ struct Sections
     int SectionStart(int a) const;
     bool IsSectionBoundary(int globIndex) const;
 
+    // Globs were taken out or put in: boundaries at or after start move by amount.
+    void OffsetFrom(int start, int amount);
+    // Drops the boundaries at or below n, or just the one equal to n.
+    void DropUpTo(int n);
+    void Drop(int n);
+
     int base = 0;
     int count = 0;
     std::array<int, kMaxBoundaries> boundaries{};

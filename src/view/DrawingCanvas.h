@@ -60,6 +60,9 @@ public:
     void AddPending() { ++m_pendingCount; }
     // The glob count at the last snapshot of the undo image.
     int UndoBase() const { return m_undoBase; }
+    // Globs below the undo base were taken out or put back: the base follows them (the
+    // caller rebuilds the undo image).
+    void SetUndoBase(int base) { m_undoBase = base; }
     bool NeedsFirstPaint() const { return m_firstPaint; }
 
     // A stroke began: its globs appear as they come, without the wait cursor.

@@ -117,7 +117,7 @@ void DrawingHistory::Undo()
     case RedoDepth: SwapDepthColors(); break;
     case UndoClear: UndoClearStep(); break;
     case RedoClear: RedoClearStep(); break;
-    default: break; // depth, cut and paste register their own steps
+    default: RunStep(m_s.doc.UndoState()); break; // cut and paste register their own steps
     }
 }
 
@@ -139,6 +139,18 @@ void DrawingHistory::RedrawAfterDepth()
     else
         canvas.RegenerateFromUndo();
     m_s.Invalidate();
+}
+
+void DrawingHistory::SetStep(int undoState, std::function<void()> step)
+{
+    if (undoState >= 0 && undoState < int(m_steps.size()))
+        m_steps[size_t(undoState)] = std::move(step);
+}
+
+void DrawingHistory::RunStep(int undoState)
+{
+    if (undoState >= 0 && undoState < int(m_steps.size()) && m_steps[size_t(undoState)])
+        m_steps[size_t(undoState)]();
 }
 
 void DrawingHistory::UndoDrawingStep()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <functional>
+
 struct DrawingState;
 
 // The slider state that Clear (and later Cut and Paste) put aside for their undo.
@@ -27,6 +30,9 @@ public:
     void Undo();
     // After Simulate Depth or its undo: the picture in the colours now recorded.
     void RedrawAfterDepth();
+    // The Undo command's step for an undo state another part of the drawing owns (Cut,
+    // Paste); the step sets the state that follows.
+    void SetStep(int undoState, std::function<void()> step);
     bool CanClear() const;
     void Clear(); // after the user confirmed "Clear the drawing?"
 
@@ -37,6 +43,7 @@ public:
     void NextSection();
 
 private:
+    void RunStep(int undoState);
     void ForgetDrawingUndo();
     void SetSliderToSections(int maximum);
     void AddBoundaryTicks(bool skipLargest);
@@ -49,4 +56,5 @@ private:
     DrawingState& m_s;
     int m_redoTarget = 0;
     SavedSliderState m_saved;
+    std::array<std::function<void()>, 13> m_steps;
 };

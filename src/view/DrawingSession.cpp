@@ -10,7 +10,8 @@
 #include "view/UndoState.h"
 
 DrawingSession::DrawingSession(CDaubrixDoc& doc, const DrawingTools& tools)
-    : m_state(doc, tools), m_history(m_state), m_strokes(m_state, m_history)
+    : m_state(doc, tools), m_history(m_state), m_strokes(m_state, m_history),
+      m_transfers(m_state, m_history, m_strokes)
 {
     doc.Records().SetHistoryPositionSource([this] { return m_state.canvas.HistoryPosition(); });
 }

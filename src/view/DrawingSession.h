@@ -6,6 +6,7 @@
 
 #include "view/DrawingHistory.h"
 #include "view/DrawingState.h"
+#include "view/GlobTransfers.h"
 #include "view/StrokeEngine.h"
 
 class CDaubrixDoc;
@@ -69,9 +70,12 @@ public:
     const DrawingHistory& History() const { return m_history; }
     StrokeEngine& Strokes() { return m_strokes; }
     const StrokeEngine& Strokes() const { return m_strokes; }
+    GlobTransfers& Transfers() { return m_transfers; }
+    const GlobTransfers& Transfers() const { return m_transfers; }
 
 private:
     DrawingState m_state;
     DrawingHistory m_history;
     StrokeEngine m_strokes;
+    GlobTransfers m_transfers;
 };

@@ -4,6 +4,7 @@ class AutoChangeState;
 class PaletteLink;
 class RandomGenerator;
 class ShapeTable;
+struct TransferStores;
 struct OneShotModes;
 struct DrawingModes;
 struct ColorKeyRepaints;
@@ -17,5 +18,6 @@ struct DrawingTools
     RandomGenerator& random;
     PaletteLink* palettes = nullptr;
     OneShotModes* oneShot = nullptr; // click-once modes such as Move Center; none in tools and tests
+    TransferStores* transfers = nullptr; // the clipboard and the pattern; none in tools
     ColorKeyRepaints* colorKeys = nullptr; // Colors window repaints the colour keys left waiting
 };

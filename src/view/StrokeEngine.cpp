@@ -12,6 +12,7 @@
 #include "view/DrawingState.h"
 #include "view/OneShotModes.h"
 #include "view/PaletteLink.h"
+#include "view/PatternStamp.h"
 #include "view/UndoState.h"
 
 namespace {
@@ -46,7 +47,9 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
     const DrawingModes& modes = m_s.tools.modes;
     if (modes.lines) {
         LinesClick(p, mods.ctrl);
-    } else if (!modes.patternMode) {
+    } else if (modes.patternMode) {
+        StampPattern(p);
+    } else {
         PlaceGlobs(p.x(), p.y(), false, -1);
         m_stroke = true;
         canvas.StrokeStarted();
@@ -56,6 +59,16 @@ bool StrokeEngine::Press(QPoint p, PointerModifiers mods)
     doc.SetUndoState(UndoDrawing);
     m_s.Invalidate();
     return capture;
+}
+
+// Pattern mode: the press lays the whole pattern and starts no stroke.
+void StrokeEngine::StampPattern(QPoint p)
+{
+    const TransferStores* transfers = m_s.tools.transfers;
+    if (!transfers)
+        return;
+    PatternStamp stamp(m_s, [this](QPoint at, int changeIndex) { return PlaceGlobs(at.x(), at.y(), false, changeIndex); });
+    stamp.StampAt(p, transfers->pattern, transfers->patternColors);
 }
 
 void StrokeEngine::RecordPressColors()

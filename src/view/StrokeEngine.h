@@ -55,6 +55,7 @@ public:
 
 private:
     void RecordPressColors();
+    void StampPattern(QPoint p);
     void DriftColor(int changeIndex);
     bool Skipped(bool moving);
     void LayRow(QPoint from, QPoint to);

@@ -35,7 +35,7 @@ struct KeyFixture
         modes.jitter = false;
         modes.symmetry.polar = false;
         doc.NewDrawing(100, 100);
-        DrawingTools tools{shapes, modes, autoChange, random, &palettes, &oneShot, &repaints};
+        DrawingTools tools{shapes, modes, autoChange, random, &palettes, &oneShot, nullptr, &repaints};
         session = std::make_unique<DrawingSession>(doc, tools);
         session->InitialUpdate();
         session->Strokes().Press({50, 50}, {});

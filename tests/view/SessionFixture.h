@@ -7,6 +7,7 @@
 
 #include "color/AutoChange.h"
 #include "color/RandomGenerator.h"
+#include "imaging/TransferStores.h"
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
 #include "view/DrawingModes.h"
@@ -33,7 +34,7 @@ struct SessionFixture
         modes.jitter = false;
         modes.symmetry.polar = false;
         doc.NewDrawing(200, 100);
-        session = std::make_unique<DrawingSession>(doc, DrawingTools{shapes, modes, autoChange, random, nullptr, &oneShot});
+        session = std::make_unique<DrawingSession>(doc, DrawingTools{shapes, modes, autoChange, random, nullptr, &oneShot, &transfers});
         session->InitialUpdate();
         session->Canvas().Paint({});
     }
@@ -56,6 +57,7 @@ struct SessionFixture
     AutoChangeState autoChange;
     RandomGenerator random{7};
     OneShotModes oneShot;
+    TransferStores transfers;
     CDaubrixDoc doc{shapes};
     std::unique_ptr<DrawingSession> session;
 };

@@ -60,6 +60,8 @@ CDaubrixApp::CDaubrixApp(StartupHooks hooks)
         m_hooks.prepareShapes = [this] { return m_shapes.PrepareAll(); };
     if (!m_hooks.runModal)
         m_hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
+    m_transfers.clip.SetMessageSink(Show);
+    m_transfers.pattern.SetMessageSink(Show);
 }
 
 CDaubrixApp::~CDaubrixApp()
@@ -181,9 +183,9 @@ DrawingTools CDaubrixApp::Tools()
         m_oneShot = OneShotModes{};
         m_colorKeys = ColorKeyRepaints{};
         return DrawingTools{m_shapes, m_modes, m_drift, m_random, &m_drawingCommands->ViewLink(), &m_oneShot,
-                            &m_colorKeys};
+                            &m_transfers, &m_colorKeys};
     }
-    return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr};
+    return DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr, nullptr, &m_transfers};
 }
 
 void CDaubrixApp::CreatePalettes()
@@ -191,7 +193,7 @@ void CDaubrixApp::CreatePalettes()
     if (m_hooks.makeView)
         return; // tests that bring their own views bring no palettes either
     m_drawingCommands = std::make_unique<DrawingCommandHomes>(
-        *m_frame, DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr, &m_oneShot});
+        *m_frame, DrawingTools{m_shapes, m_modes, m_drift, m_random, nullptr, &m_oneShot, &m_transfers});
     ActiveViewLink& link = m_drawingCommands->ViewLink();
     m_palettes = std::make_unique<PaletteWindows>(m_shapes, &link, m_random, m_programFolder, m_frame.get());
     link.SetPalette(&m_palettes->Palette());

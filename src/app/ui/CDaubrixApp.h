@@ -11,6 +11,7 @@
 #include "app/ui/FrameContext.h"
 #include "color/AutoChange.h"
 #include "color/RandomGenerator.h"
+#include "imaging/TransferStores.h"
 #include "view/CharacterKeys.h"
 #include "view/DrawingModes.h"
 #include "view/DrawingTools.h"
@@ -80,6 +81,7 @@ private:
     AppSettings m_settings;
     DrawingModes m_modes;
     AutoChangeState m_drift;
+    TransferStores m_transfers; // the clipboard and the pattern, for the whole run
     DocumentManager m_documents;
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;

@@ -9,6 +9,7 @@ DrawingCommandHomes::DrawingCommandHomes(CMainFrame& frame, const DrawingTools& 
       m_viewLink(m_views, *frame.Workspace(), frame, tools.shapes),
       m_edit(frame.Commands().Registry(), m_views, *tools.oneShot, frame),
       m_modes(frame.Commands().Registry(), m_views, tools.modes, *tools.oneShot, frame),
+      m_transfers(frame.Commands().Registry(), m_views, *tools.transfers, tools.modes, frame),
       m_drift(frame.Commands().Registry(), m_views, tools.autoChange, tools.shapes, tools.random,
               frame),
       m_depth(frame.Commands().Registry(), m_views, frame, frame),

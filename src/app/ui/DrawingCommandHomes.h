@@ -9,6 +9,7 @@
 #include "app/ui/ImageSaveCommands.h"
 #include "app/ui/ImportCommands.h"
 #include "app/ui/ModeCommands.h"
+#include "app/ui/TransferCommands.h"
 #include "app/ui/ViewContextMenu.h"
 #include "app/ui/WorkspaceViews.h"
 #include "view/DrawingTools.h"
@@ -38,6 +39,7 @@ private:
     ActiveViewLink m_viewLink;
     EditCommands m_edit;
     ModeCommands m_modes;
+    TransferCommands m_transfers;
     ColorDriftCommands m_drift;
     DepthCommands m_depth;
     BackgroundCommands m_background;
