@@ -134,10 +134,7 @@ void DrawingHistory::RedrawAfterDepth()
     // The undo image holds globs below the base in their old colours.
     if (m_s.depthEntireDrawing || !m_s.depthAboveBase)
         canvas.RebuildUndoImage(m_s.status);
-    if (canvas.HistoryPosition() < canvas.UndoBase())
-        canvas.Regenerate();
-    else
-        canvas.RegenerateFromUndo();
+    canvas.RedrawAtHistoryPosition();
     m_s.Invalidate();
 }
 

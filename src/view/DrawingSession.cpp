@@ -68,11 +68,7 @@ void DrawingSession::SetBackgroundColor(const HsvColor& color)
     m_state.doc.SetBackgroundColor(HsvColorToRgb(color));
     DrawingCanvas& canvas = m_state.canvas;
     canvas.RebuildUndoImage(m_state.status);
-    // Below the undo base the undo image holds globs that are not shown: start from the paper.
-    if (canvas.HistoryPosition() < canvas.UndoBase())
-        canvas.Regenerate();
-    else
-        canvas.RegenerateFromUndo();
+    canvas.RedrawAtHistoryPosition();
     m_state.Invalidate();
 }
 
