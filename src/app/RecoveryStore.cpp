@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QUuid>
 
 #include "app/SafeFileWrite.h"
 
@@ -71,7 +72,7 @@ RecoveryStore::~RecoveryStore() = default;
 bool RecoveryStore::Begin()
 {
     const QString name = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid())
-                             .arg(QDateTime::currentMSecsSinceEpoch());
+                             .arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
     const QString session = m_folder + u'/' + name;
     if (!QDir().mkpath(session))
         return false;
