@@ -1,12 +1,9 @@
-#include <csignal>
-
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "FileSizeLimit.h"
 
 #include "app/AutoSavePolicy.h"
 #include "app/AutoSaver.h"
@@ -35,24 +32,6 @@ QStringList FilesUnder(const QString& folder)
     }
     return files;
 }
-
-// Makes every write past `bytes` bytes of a file fail, whatever rights the test has.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit tiny = m_old;
-        tiny.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 const RecoveryNote kNote{QStringLiteral("/home/me/flower.dbr"), QStringLiteral("flower.dbr"),
                          QDateTime::fromMSecsSinceEpoch(1'700'000'000'000, Qt::UTC)};
