@@ -68,6 +68,9 @@ DocumentManager::OpenResult DocumentManager::OpenCopy(const QString& copyPath,
     drawing->path = originalPath;
     drawing->title = title;
     drawing->modified = true;
+    // A recovered "Daubrix3" keeps its name; the next new drawing is not called so as well.
+    if (originalPath.isEmpty() && title.startsWith(QLatin1String("Daubrix")))
+        m_untitledCount = std::max(m_untitledCount, title.mid(7).toInt());
     m_drawings.push_back(std::move(drawing));
     // Its changes are in no file of the user's: they want a copy of this run.
     Watch(*m_drawings.back(), Event::Changed);

@@ -215,10 +215,11 @@ TEST_F(AutoSaverTest, BeforeLongWorkEveryChangedDrawingIsCopiedAtOnce)
     const QStringList files = FilesUnder(store.Folder());
     const QString copy = store.Folder() + u'/' + files.filter(QStringLiteral(".dbr")).first();
     const DocumentManager::OpenResult reopened =
-        documents.OpenCopy(copy, QString(), drawing.title);
+        documents.OpenCopy(copy, QString(), QStringLiteral("Daubrix7"));
     ASSERT_TRUE(reopened.ok());
     EXPECT_EQ(reopened.drawing->document->GlobCount(), 5);
     EXPECT_TRUE(reopened.drawing->modified);
-    EXPECT_EQ(reopened.drawing->title, drawing.title);
+    EXPECT_EQ(reopened.drawing->title, QString("Daubrix7"));
     EXPECT_TRUE(documents.Recent().Files().isEmpty());
+    EXPECT_EQ(documents.New(QSize(100, 100)).title, QString("Daubrix8")) << "no second Daubrix7";
 }
