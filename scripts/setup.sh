@@ -2,7 +2,7 @@
 # Installs the Debian packages Daubrix needs to build, test and run; quick when all are there.
 set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang
           desktop-file-utils shared-mime-info xdotool imagemagick libx11-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -39,6 +39,7 @@ constexpr SettingRow kRows[] = {
     DAUBRIX_ROW(AutoSatSpeed, Byte),         DAUBRIX_ROW(AutoVal, Byte),
     DAUBRIX_ROW(AutoValSpeed, Byte),         DAUBRIX_ROW(AutoHue, Byte),
     DAUBRIX_ROW(AutoHueSpeed, Byte),
+    DAUBRIX_ROW(AutoSaveMinutes, Int32),
 };
 #undef DAUBRIX_ROW
 

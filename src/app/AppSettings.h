@@ -52,6 +52,8 @@ public:
     int AutoValSpeed = 5;
     int AutoHue = 0;
     int AutoHueSpeed = 5;
+    // Minutes between recovery copies of a drawing with unsaved changes; 0 or less: none.
+    int AutoSaveMinutes = 2;
 
     // Reads every value (missing or non-numeric ones take their default), cuts the byte-sized
     // ones to their low 8 bits and pulls the palettes back onto a screen of the given size.

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 
 #include "app/HeadlessCommands.h"
@@ -10,7 +12,7 @@ namespace {
 bool TakesValue(const QString& option)
 {
     return option == QLatin1String("--seed") || option == QLatin1String("--quality")
-        || option == QLatin1String("--export");
+        || option == QLatin1String("--export") || option == QLatin1String("--autosave-seconds");
 }
 
 } // namespace
@@ -43,4 +45,15 @@ std::optional<quint32> SeedOption(const QStringList& arguments)
             return seed;
     }
     return std::nullopt;
+}
+
+qint64 AutoSaveIntervalMs(const QStringList& arguments, int settingMinutes)
+{
+    for (int i = 0; i + 1 < arguments.size(); ++i) {
+        bool ok = false;
+        const int seconds = arguments[i + 1].toInt(&ok);
+        if (arguments[i] == QLatin1String("--autosave-seconds") && ok)
+            return qint64(std::max(seconds, 0)) * 1000;
+    }
+    return qint64(std::max(settingMinutes, 0)) * 60 * 1000;
 }

@@ -14,3 +14,7 @@ QString DrawingToOpen(const QStringList& arguments);
 
 // The --seed N option, when given: makes the program's random choices repeatable.
 std::optional<quint32> SeedOption(const QStringList& arguments);
+
+// Milliseconds between recovery copies: the --autosave-seconds N option when given (a test
+// cannot wait minutes), else the setting's minutes; 0 writes none.
+qint64 AutoSaveIntervalMs(const QStringList& arguments, int settingMinutes);

@@ -5,7 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "app/SafeFileWrite.h"
 
 namespace
 {
@@ -45,11 +46,8 @@ DocumentManager::OpenResult DocumentManager::Open(const QString& path)
     const QString absolute = CanonicalOrClean(path);
     if (Drawing* open = Find(absolute))
         return {open, {}};
-    const std::optional<QByteArray> bytes = ReadWholeFile(absolute, kMaxFileSize);
-    if (!bytes)
-        return {nullptr, LoadError::CannotOpen};
-    auto document = m_factory();
-    if (const LoadError error = document->Read(*bytes); error != LoadError::None)
+    std::unique_ptr<DrawingDocument> document;
+    if (const LoadError error = ReadDocument(absolute, document); error != LoadError::None)
         return {nullptr, error};
     auto drawing = std::make_unique<Drawing>();
     drawing->document = std::move(document);
@@ -58,32 +56,61 @@ DocumentManager::OpenResult DocumentManager::Open(const QString& path)
     return {m_drawings.back().get(), {}};
 }
 
+DocumentManager::OpenResult DocumentManager::OpenCopy(const QString& copyPath,
+                                                      const QString& originalPath,
+                                                      const QString& title)
+{
+    std::unique_ptr<DrawingDocument> document;
+    if (const LoadError error = ReadDocument(copyPath, document); error != LoadError::None)
+        return {nullptr, error};
+    auto drawing = std::make_unique<Drawing>();
+    drawing->document = std::move(document);
+    drawing->path = originalPath;
+    drawing->title = title;
+    drawing->modified = true;
+    // A recovered "Daubrix3" keeps its name; the next new drawing is not called so as well.
+    if (originalPath.isEmpty() && title.startsWith(QLatin1String("Daubrix")))
+        m_untitledCount = std::max(m_untitledCount, title.mid(7).toInt());
+    m_drawings.push_back(std::move(drawing));
+    // Its changes are in no file of the user's: they want a copy of this run.
+    Watch(*m_drawings.back(), Event::Changed);
+    return {m_drawings.back().get(), {}};
+}
+
+LoadError DocumentManager::ReadDocument(const QString& path, std::unique_ptr<DrawingDocument>& document)
+{
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxFileSize);
+    if (!bytes)
+        return LoadError::CannotOpen;
+    document = m_factory();
+    return document->Read(*bytes);
+}
+
 DocumentManager::SaveResult DocumentManager::Save(Drawing& drawing, const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    // Unbuffered, so a short write shows in the count; a buffered flush at commit can
-    // report success for a truncated file.
-    QSaveFile file(absolute);
     const SavedDrawing saved = drawing.document->Write();
     if (!saved.ok())
         return {&drawing, saved.error};
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && file.write(saved.bytes) == saved.bytes.size() && file.commit();
-    if (!written)
+    if (!WriteFileSafely(absolute, saved.bytes))
         return {&drawing, SaveError::CannotWrite};
     TakePath(drawing, CanonicalOrClean(absolute));
     SetModified(drawing, false);
     Notify(drawing);
+    Watch(drawing, Event::Saved);
     return {&drawing, {}};
 }
 
 void DocumentManager::Close(Drawing& drawing)
 {
+    Watch(drawing, Event::Closed);
     std::erase_if(m_drawings, [&](const auto& held) { return held.get() == &drawing; });
 }
 
 void DocumentManager::SetModified(Drawing& drawing, bool modified)
 {
+    if (modified)
+        Watch(drawing, Event::Changed);
     if (drawing.modified == modified)
         return;
     drawing.modified = modified;
@@ -104,6 +131,12 @@ void DocumentManager::Notify(Drawing& drawing)
 {
     if (m_listener)
         m_listener(drawing);
+}
+
+void DocumentManager::Watch(Drawing& drawing, Event event)
+{
+    if (m_watcher)
+        m_watcher(drawing, event);
 }
 
 void DocumentManager::TakePath(Drawing& drawing, const QString& path)

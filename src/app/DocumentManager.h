@@ -43,6 +43,9 @@ public:
 
     using Factory = std::function<std::unique_ptr<DrawingDocument>()>;
     using Listener = std::function<void(Drawing&)>;
+    // What happened to a drawing's contents, for whoever keeps copies of them.
+    enum class Event { Changed, Saved, Closed };
+    using Watcher = std::function<void(Drawing&, Event)>;
 
     explicit DocumentManager(Factory factory);
 
@@ -52,6 +55,9 @@ public:
     // Writes through a temporary file, so a failed save leaves the old file as it was.
     SaveResult Save(Drawing& drawing, const QString& path);
     void Close(Drawing& drawing);
+    // A recovery copy opens as a modified drawing with the original's path and title; it
+    // is not a file the user opened, so the recent files stay as they are.
+    OpenResult OpenCopy(const QString& copyPath, const QString& originalPath, const QString& title);
 
     void SetModified(Drawing& drawing, bool modified);
     Drawing* Find(const QString& path);
@@ -60,13 +66,18 @@ public:
 
     // Called when a drawing's title or modified flag changes.
     void SetListener(Listener listener) { m_listener = std::move(listener); }
+    // Called at every change (not only the first), at each save and at each close.
+    void SetWatcher(Watcher watcher) { m_watcher = std::move(watcher); }
 
 private:
     void Notify(Drawing& drawing);
+    void Watch(Drawing& drawing, Event event);
+    LoadError ReadDocument(const QString& path, std::unique_ptr<DrawingDocument>& document);
     void TakePath(Drawing& drawing, const QString& path);
 
     Factory m_factory;
     Listener m_listener;
+    Watcher m_watcher;
     std::vector<std::unique_ptr<Drawing>> m_drawings;
     RecentFileList m_recent;
     int m_untitledCount = 0;

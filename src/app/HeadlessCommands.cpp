@@ -77,6 +77,9 @@ QString Parse(const QStringList& args, Options& o)
             if (!TakeInt(args, i, 0, 2147483647, value))
                 return QStringLiteral("--seed needs a number from 0 to 2147483647");
             o.seed = quint32(value);
+        } else if (a == QLatin1String("--autosave-seconds")) {
+            if (!TakeInt(args, i, 0, 86400, value)) // for the program's window only
+                return QStringLiteral("--autosave-seconds needs a number from 0 to 86400");
         } else if (a.startsWith(QLatin1Char('-'))) {
             return QStringLiteral("unknown option ") + a;
         } else {
@@ -168,7 +171,9 @@ QString HeadlessUsage()
            + QStringLiteral(
                "\n"
                "       daubrix --help                           show this text\n"
-               "Options: --seed N  seed the random generator (repeatable runs)");
+               "Options: --seed N  seed the random generator (repeatable runs)\n"
+               "         --autosave-seconds N  recovery copies every N seconds instead of the\n"
+               "                               AutoSaveMinutes setting (0: none)");
 }
 
 std::optional<int> RunHeadlessCommand(const QStringList& arguments, const QString& programFolder)

@@ -120,5 +120,5 @@ TEST_F(AppSettingsTest, WrittenValuesReadBackUnchanged)
     EXPECT_EQ(read.AutoSatSpeed, 200);
     EXPECT_EQ(read.undoSliderY1, 123);
     EXPECT_EQ(read.appWindowShowCmd, 3);
-    EXPECT_EQ(store.allKeys().size(), 41);
+    EXPECT_EQ(store.allKeys().size(), 42);
 }

@@ -1,11 +1,9 @@
-#include <csignal>
-
-#include <sys/resource.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "FileSizeLimit.h"
 
 #include "app/DaubrixDrawingDocument.h"
 #include "app/FileErrorMessages.h"
@@ -104,15 +102,10 @@ TEST_F(DocumentManagerTest, AFailedSaveLeavesTheOldFileIntact)
     DocumentManager::Drawing& drawing = manager.New(QSize(400, 400));
     const QString path = Path("keep.dbr");
     Put(path, "old contents");
-    // A file-size limit makes the write fail whatever rights the test runs with.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit tiny = old;
-    tiny.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const DocumentManager::SaveResult result = manager.Save(drawing, path);
-    setrlimit(RLIMIT_FSIZE, &old);
+    const DocumentManager::SaveResult result = [&] {
+        FileSizeLimit full(16);
+        return manager.Save(drawing, path);
+    }();
     EXPECT_EQ(FileErrorMessage(result.error).text, QString("Failed to save document."));
     EXPECT_EQ(Bytes(path), QByteArray("old contents"));
     EXPECT_EQ(drawing.title, QString("Daubrix1"));

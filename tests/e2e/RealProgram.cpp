@@ -410,6 +410,14 @@ bool RealProgramTest::WaitForExit(int timeoutMs)
                          m_program->waitForFinished(timeoutMs));
 }
 
+void RealProgramTest::KillProgram()
+{
+    if (!Running())
+        return;
+    m_program->kill();
+    m_program->waitForFinished(Ms(5000));
+}
+
 int RealProgramTest::ExitCode() const
 {
     if (!m_program || m_program->state() != QProcess::NotRunning ||

@@ -95,6 +95,8 @@ protected:
     void StartOnExampleDrawing();
     QString drawingFile;
     bool WaitForExit(int timeoutMs);
+    // Ends the program at once with SIGKILL, as a crash or a power cut would, and waits.
+    void KillProgram();
     int ExitCode() const;
     bool Running() const;
     // Everything the program printed, for failure messages.

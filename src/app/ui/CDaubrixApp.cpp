@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/DaubrixDrawingDocument.h"
 #include "app/DrawingModeSettings.h"
+#include "app/DrawingRecovery.h"
 #include "app/ProgramFolder.h"
 #include "app/StartupMessages.h"
 #include "app/ui/CFewColorsDlg.h"
@@ -62,6 +63,8 @@ CDaubrixApp::CDaubrixApp(StartupHooks hooks)
         m_hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
     m_transfers.clip.SetMessageSink(Show);
     m_transfers.pattern.SetMessageSink(Show);
+    if (!m_hooks.askRecovery)
+        m_hooks.askRecovery = RecoveryQuestion::Ask;
 }
 
 CDaubrixApp::~CDaubrixApp()
@@ -85,11 +88,13 @@ bool CDaubrixApp::Start()
     if (!LoadShapes())
         return false;
     ReadSettings();
+    StartRecovery();
     CreateFrame();
     CreatePalettes();
     m_frame->ShowWithShowCommand();
     CheckDisplay();
     OfferTip();
+    OfferRecovery();
     OpenCommandLineDrawing();
     return true;
 }
@@ -158,6 +163,32 @@ void CDaubrixApp::OpenCommandLineDrawing()
         m_frame->Drawings().OpenDrawing(path);
 }
 
+// ---- autosave and recovery ----
+
+void CDaubrixApp::StartRecovery()
+{
+    const qint64 interval = AutoSaveIntervalMs(m_hooks.arguments, m_settings.AutoSaveMinutes);
+    const QString folder = m_hooks.recoveryFolder.isEmpty() ? RecoveryStore::DefaultFolder()
+                                                            : m_hooks.recoveryFolder;
+    m_recovery = std::make_unique<DrawingRecovery>(m_documents, folder, interval);
+}
+
+void CDaubrixApp::OfferRecovery()
+{
+    const std::vector<RecoveryCopy> copies = m_recovery->LeftOver();
+    if (copies.empty())
+        return;
+    switch (m_hooks.askRecovery(m_frame.get(), int(copies.size()))) {
+    case RecoveryQuestion::Answer::Recover:
+        for (const RecoveryCopy& copy : copies)
+            m_frame->Drawings().OpenRecovered(copy.copyPath, copy.note.originalPath, copy.note.title);
+        m_recovery->Recovered();
+        break;
+    case RecoveryQuestion::Answer::Discard: m_recovery->Discard(); break;
+    case RecoveryQuestion::Answer::Later: m_recovery->KeepForLater(); break;
+    }
+}
+
 void CDaubrixApp::Exit()
 {
     if (m_exited)
@@ -169,6 +200,8 @@ void CDaubrixApp::Exit()
     // The drawing commands listen to the workspace, which signals while the frame goes.
     m_drawingCommands.reset();
     m_frame.reset();
+    if (m_recovery)
+        m_recovery->EndCleanly();
     if (m_doNotSave || !m_settingsRead)
         return;
     QSettings store = Store();
@@ -201,6 +234,7 @@ void CDaubrixApp::CreatePalettes()
     m_drawingCommands->Background().SetPictureChooser(m_hooks.choosePicture);
     m_drawingCommands->Import().SetPictureChooser(m_hooks.choosePicture);
     m_drawingCommands->ImageSave().SetFileChooser(m_hooks.chooseImageFile);
+    m_drawingCommands->Import().SetBeforeLongWork([this] { m_recovery->BeforeLongWork(); });
     m_palettes->RegisterWith(*m_frame);
 }
 

@@ -8,6 +8,7 @@
 #include "app/AppSettings.h"
 #include "app/DocumentManager.h"
 #include "app/NewDrawingChoice.h"
+#include "app/ui/RecoveryQuestion.h"
 #include "app/ui/FrameContext.h"
 #include "color/AutoChange.h"
 #include "color/RandomGenerator.h"
@@ -21,6 +22,7 @@
 class QDialog;
 class CMainFrame;
 class DrawingCommandHomes;
+class DrawingRecovery;
 class PaletteWindows;
 
 // The program as a whole: start-up in order, what all drawings share, and the settings
@@ -40,6 +42,8 @@ public:
         std::function<QString(QWidget* parent)> choosePicture; // for Load background and Import
         std::function<QString(QWidget* parent)> chooseImageFile; // for Image > Save
         QStringList arguments; // without the program name
+        QString recoveryFolder; // empty: the user's data folder's own
+        std::function<RecoveryQuestion::Answer(QWidget* parent, int count)> askRecovery;
     };
 
     explicit CDaubrixApp(StartupHooks hooks = {});
@@ -61,6 +65,7 @@ public:
     ShapeTable& Shapes() { return m_shapes; }
     bool LowColor() const { return m_lowColor; }
     bool Loading() const { return m_loading; }
+    DrawingRecovery* Recovery() const { return m_recovery.get(); }
 
     static QString ShapeCursorsText();
 
@@ -72,6 +77,8 @@ private:
     void CheckDisplay();
     void OfferTip();
     void OpenCommandLineDrawing();
+    void StartRecovery();
+    void OfferRecovery();
     FrameContext::ViewParts MakeDrawingView(DocumentManager::Drawing& drawing);
 
     StartupHooks m_hooks;
@@ -83,6 +90,7 @@ private:
     AutoChangeState m_drift;
     TransferStores m_transfers; // the clipboard and the pattern, for the whole run
     DocumentManager m_documents;
+    std::unique_ptr<DrawingRecovery> m_recovery; // from the settings on; ends before the documents
     NewDrawingChoice m_lastNewDrawing;
     std::unique_ptr<CMainFrame> m_frame;
     OneShotModes m_oneShot; // cleared whenever a drawing window is made

@@ -51,6 +51,20 @@ DocumentManager::Drawing* DrawingWindows::OpenDrawing(const QString& path)
     return result.drawing;
 }
 
+DocumentManager::Drawing* DrawingWindows::OpenRecovered(const QString& copyPath,
+                                                        const QString& originalPath,
+                                                        const QString& title)
+{
+    const DocumentManager::OpenResult result =
+        m_context.documents.OpenCopy(copyPath, originalPath, title);
+    if (!result.ok()) {
+        ShowError(FileErrorMessage(result.error));
+        return nullptr;
+    }
+    AddWindow(*result.drawing);
+    return result.drawing;
+}
+
 bool DrawingWindows::SaveDrawing(DocumentManager::Drawing& drawing)
 {
     if (drawing.path.isEmpty())

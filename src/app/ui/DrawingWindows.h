@@ -20,6 +20,9 @@ public:
     DocumentManager::Drawing* NewDrawing(); // asks for the size
     DocumentManager::Drawing* AddDrawing(QSize size);
     DocumentManager::Drawing* OpenDrawing(const QString& path);
+    // A recovery copy, in a window titled with the original's name and shown as modified.
+    DocumentManager::Drawing* OpenRecovered(const QString& copyPath, const QString& originalPath,
+                                            const QString& title);
     bool SaveDrawing(DocumentManager::Drawing& drawing);
     bool SaveDrawingAs(DocumentManager::Drawing& drawing);
     // Closes every window, asking about changes; false when the user kept one open.

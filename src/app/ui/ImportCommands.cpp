@@ -98,6 +98,8 @@ void ImportCommands::ImportInto(CDaubrixView& view)
     QImage picture;
     if (!ReadChosenPicture(&m_dialogParent, path, picture))
         return;
+    if (m_beforeLongWork)
+        m_beforeLongWork();
     StatusDuringImport shown(m_status);
     DrawingSession& session = view.Session();
     bool stoppedPartWay = false;

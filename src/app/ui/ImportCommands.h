@@ -27,6 +27,8 @@ public:
     using SettingsAsker = std::function<bool(QWidget* parent, ImportSettings& settings)>;
     void SetPictureChooser(PictureChooser chooser);
     void SetSettingsAsker(SettingsAsker asker);
+    // Called once the picture is read, before the long conversion starts.
+    void SetBeforeLongWork(std::function<void()> before) { m_beforeLongWork = std::move(before); }
 
     const ImportSettings& Settings() const { return m_settings; }
 
@@ -44,4 +46,5 @@ private:
     bool m_samplesLeftOut = false; // memory ran out for some samples of this import
     PictureChooser m_choosePicture;
     SettingsAsker m_askSettings;
+    std::function<void()> m_beforeLongWork;
 };
