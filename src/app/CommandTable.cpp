@@ -57,6 +57,11 @@ const CommandInfo kCommands[] = {
      P},
     {FileSaveAs, "Save &As...", "", "Save the active drawing with a new name", "Save As",
      CommandIcon::None, P},
+    {Print, "&Print...", "Ctrl+P", "Print the active drawing", "Print", CommandIcon::Print, P},
+    {PrintPreview, "Print Pre&view", "", "Display full pages", "Print Preview",
+     CommandIcon::PrintPreview, P},
+    {SizeWhenPrinted, "Si&ze when printed", "", "Choose how large the drawing prints",
+     "Size when printed", CommandIcon::None, P},
     {PrintSetup, "P&rint Setup...", "", "Change the printer and printing options",
      "Print Setup", CommandIcon::None, P},
     {Exit, "E&xit", "Ctrl+Q", "Quit Daubrix; asks to save drawings", "Exit",
@@ -95,8 +100,8 @@ MenuLayout FileMenu(bool withDrawing)
     if (!withDrawing)
         return {"&File", {FileNew, FileOpen, Separator, PrintSetup, Separator, RecentFile,
                           Separator, Exit}};
-    return {"&File", {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator,
-                      PrintSetup, Separator, RecentFile, Separator, Exit}};
+    return {"&File", {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, Print,
+                      PrintPreview, PrintSetup, Separator, RecentFile, Separator, Exit}};
 }
 
 MenuLayout ViewMenu(bool withDrawing)
@@ -142,7 +147,8 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
             {"&Drawing", {Lines, Jitter, Skipping, Separator, MirrorHorizontal, MirrorVertical,
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
-            {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage}},
+            {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage,
+                        Separator, SizeWhenPrinted}},
             {"&Colors", {BackgroundColor, Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};
@@ -164,8 +170,7 @@ std::vector<CommandId> CommandTable::Toolbar2()
 
 std::span<const CommandId> CommandTable::StillToCome()
 {
-    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Print,
-                                                 PrintPreview, Pattern, SampleShape,
+    static constexpr CommandId kStillToCome[] = {Cut, Copy, Paste, Pattern, SampleShape,
                                                  SampleColor, SimulateDepth};
     return kStillToCome;
 }
