@@ -16,10 +16,28 @@ int AtLeastOne(int dotsPerUnit)
     return std::max(dotsPerUnit, 1);
 }
 
-// The fewest dots per unit along one side: truncate(resolution × length / x / page − 0.5).
-double FittingAlong(int resolution, int drawingLength, double unitsPerInch, int pageLength)
+// One side's printed length in printer pixels, truncated as it prints.
+int PrintedLength(int resolution, int drawingLength, int dotsPerUnit, double unitsPerInch)
 {
-    return std::trunc(double(resolution) * drawingLength / unitsPerInch / pageLength - 0.5);
+    return int(std::trunc(resolution * double(drawingLength) / (dotsPerUnit * unitsPerInch)));
+}
+
+// The fewest dots per unit at which one side's printed length stays within the page
+// (res × length / (d × x) < page + 1), or one past the range when none in it does.
+int FittingAlong(int resolution, int drawingLength, double unitsPerInch, int pageLength)
+{
+    const int limit = PrintLayout::kMaximumDotsPerUnit + 1;
+    const double estimate = resolution * double(drawingLength) / unitsPerInch / (pageLength + 1.0);
+    if (estimate >= limit)
+        return limit;
+    const auto fits = [&](int d) { return PrintedLength(resolution, drawingLength, d, unitsPerInch) <= pageLength; };
+    int d = std::max(1, int(estimate) + 1);
+    // The estimate may be one off either way: the printed length decides.
+    while (d > 1 && fits(d - 1))
+        --d;
+    while (d < limit && !fits(d))
+        ++d;
+    return d;
 }
 } // namespace
 
@@ -55,9 +73,9 @@ int PrintLayout::MinimumDotsPerUnit(const PrinterPage& page, QSize drawing, Prin
     if (!page.Known())
         return 1;
     const double x = UnitsPerInch(unit);
-    const double down = FittingAlong(page.resolutionY, drawing.height(), x, page.height);
-    const double across = FittingAlong(page.resolutionX, drawing.width(), x, page.width);
-    return int(std::clamp(std::max(down, across), 1.0, double(kMaximumDotsPerUnit)));
+    const int down = FittingAlong(page.resolutionY, drawing.height(), x, page.height);
+    const int across = FittingAlong(page.resolutionX, drawing.width(), x, page.width);
+    return std::clamp(std::max(down, across), 1, kMaximumDotsPerUnit);
 }
 
 int PrintLayout::ConvertDotsPerUnit(int dotsPerUnit, PrintUnit from, PrintUnit to)
@@ -79,9 +97,10 @@ QString PrintLayout::LengthText(int drawingLength, int dotsPerUnit)
 QSize PrintLayout::PrintedSize(const PrinterPage& page, QSize drawing, int dotsPerUnit,
                                PrintUnit unit)
 {
-    const double perPixel = AtLeastOne(dotsPerUnit) * UnitsPerInch(unit);
-    return {int(std::trunc(page.resolutionX * double(drawing.width()) / perPixel)),
-            int(std::trunc(page.resolutionY * double(drawing.height()) / perPixel))};
+    const int dots = AtLeastOne(dotsPerUnit);
+    const double x = UnitsPerInch(unit);
+    return {PrintedLength(page.resolutionX, drawing.width(), dots, x),
+            PrintedLength(page.resolutionY, drawing.height(), dots, x)};
 }
 
 QRect PrintLayout::PrintedRect(const PrinterPage& page, QSize drawing, int dotsPerUnit,

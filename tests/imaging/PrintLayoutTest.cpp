@@ -72,7 +72,8 @@ TEST(PrintSizeModel, UnitChangesConvertTheValue)
     EXPECT_GE(small.Minimum(), 1);
 }
 
-// The minimum is the value at which the drawing fills the page: the larger of the two sides.
+// The minimum is the fewest dots per unit at which the printed picture still fits the
+// printable area on both sides: the picture it gives is never larger than the page.
 TEST(PrintSizeModel, MinimumAndMaxSize)
 {
     struct Case
@@ -83,9 +84,9 @@ TEST(PrintSizeModel, MinimumAndMaxSize)
         int minimum;
     };
     const Case cases[] = {
-        {k600Dpi, {1600, 1200}, PrintUnit::Inch, 199}, // across 199, down 108
-        {k600Dpi, {1200, 1600}, PrintUnit::Inch, 149}, // across 149, down 144
-        {{4800, 6600, 600, 600}, {100, 100}, PrintUnit::Cm, 4},
+        {k600Dpi, {1600, 1200}, PrintUnit::Inch, 200}, // 4800 across at 200; 199 would print 4824
+        {k600Dpi, {1200, 1600}, PrintUnit::Inch, 150}, // across 150, down 146
+        {{4800, 6600, 600, 600}, {100, 100}, PrintUnit::Cm, 5}, // 4 would print 5905 across
         {{100000, 100000, 72, 72}, {100, 100}, PrintUnit::Mm, 1},   // would be 0
         {{10, 10, 1200, 1200}, {2048, 2048}, PrintUnit::Inch, 2048}, // would be far above the range
         {{}, {800, 600}, PrintUnit::Inch, 1},                        // no printer read yet
@@ -96,11 +97,12 @@ TEST(PrintSizeModel, MinimumAndMaxSize)
     }
 
     PrintSizeModel model({1600, 1200}, 1000, On(k600Dpi));
-    EXPECT_EQ(model.Minimum(), 199);
+    EXPECT_EQ(model.Minimum(), 200);
     model.MaxSize();
-    EXPECT_EQ(model.DotsPerUnit(), 199);
+    EXPECT_EQ(model.DotsPerUnit(), 200);
+    EXPECT_EQ(PrintLayout::PrintedSize(k600Dpi, {1600, 1200}, 200, PrintUnit::Inch), QSize(4800, 3600));
     // Opening raises a value below the minimum and keeps one above the range at its top.
-    EXPECT_EQ(PrintSizeModel({1600, 1200}, 50, On(k600Dpi)).DotsPerUnit(), 199);
+    EXPECT_EQ(PrintSizeModel({1600, 1200}, 50, On(k600Dpi)).DotsPerUnit(), 200);
     EXPECT_EQ(PrintSizeModel({1600, 1200}, 5000, On(k600Dpi)).DotsPerUnit(), 2048);
 }
 
@@ -125,13 +127,13 @@ TEST(PrintLayout, PlaceOnThePage)
 TEST(PrintSizeModel, Preview)
 {
     const QRect laidOut(0, 0, 150, 150);
-    PrintSizeModel model({1600, 1200}, 199, On(k600Dpi));
+    PrintSizeModel model({1600, 1200}, 200, On(k600Dpi));
     const QRect page = model.PagePreview(laidOut);
     EXPECT_EQ(page, QRect(20, 0, 109, 150)); // s = 150 / 6600
-    // 600 × 1600 / 199 × s is 109.6 wide, the page's width: clipped one pixel inside.
-    EXPECT_EQ(model.PicturePreview(laidOut), QRect(21, 34, 107, 82));
+    // 600 × 1600 / 200 × s is the page's width: clipped one pixel inside.
+    EXPECT_EQ(model.PicturePreview(laidOut), QRect(21, 34, 107, 81));
     model.SetCentre(false);
-    EXPECT_EQ(model.PicturePreview(laidOut), QRect(21, 1, 107, 81));
+    EXPECT_EQ(model.PicturePreview(laidOut), QRect(21, 1, 107, 80));
     model.SetDotsPerUnit(400);
     EXPECT_EQ(model.PicturePreview(laidOut), QRect(21, 1, 53, 39));
     model.SetCentre(true);

@@ -40,7 +40,7 @@ TEST(CPrintSizeDlg, OpensWithTheValuesAndTexts)
     CPrintSizeDlg dialog({800, 600}, 100, {PrintUnit::Inch, false, k600Dpi});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Drawing size on printer"));
     EXPECT_EQ(dialog.DotsPerUnitBox()->value(), 100);
-    EXPECT_EQ(dialog.DotsPerUnitBox()->minimum(), 99); // 800 wide on 4800 at 600 dpi
+    EXPECT_EQ(dialog.DotsPerUnitBox()->minimum(), 100); // 800 wide on 4800 at 600 dpi
     EXPECT_EQ(dialog.DotsPerUnitBox()->maximum(), 2048);
     EXPECT_EQ(dialog.UnitList()->count(), 3);
     EXPECT_EQ(dialog.UnitList()->currentText(), QStringLiteral("inch"));
@@ -71,8 +71,8 @@ TEST(CPrintSizeDlg, ControlsKeepTheTextsAndThePreviewInStep)
     EXPECT_LT(dialog.PicturePreview()->width(), before.width());
 
     Button(dialog, QStringLiteral("Max size"))->click();
-    EXPECT_EQ(dialog.DotsPerUnitBox()->value(), 199);
-    EXPECT_EQ(dialog.WidthEdit()->text(), QStringLiteral("8.04"));
+    EXPECT_EQ(dialog.DotsPerUnitBox()->value(), 200);
+    EXPECT_EQ(dialog.WidthEdit()->text(), QStringLiteral("8.00"));
 
     dialog.CentreBox()->click();
     EXPECT_FALSE(dialog.Choice().Centre());
