@@ -10,6 +10,7 @@
 
 #include "app/HeadlessDrawing.h"
 #include "app/HeadlessImport.h"
+#include "app/HeadlessMovie.h"
 #include "app/HeadlessPrint.h"
 #include "imaging/ImageFileWriter.h"
 
@@ -166,7 +167,8 @@ QString HeadlessUsage()
                "       daubrix --info FILE.dbr [--records]      describe a drawing as JSON\n"
                "       daubrix --list-shapes                    list the loaded shapes as JSON\n")
            + HeadlessImportUsage() + QStringLiteral("\n")
-           + HeadlessPrintUsage()
+           + HeadlessPrintUsage() + QStringLiteral("\n")
+           + HeadlessMovieUsage()
            + QStringLiteral(
                "\n"
                "       daubrix --help                           show this text\n"
@@ -179,6 +181,8 @@ std::optional<int> RunHeadlessCommand(const QStringList& arguments, const QStrin
         return RunHeadlessImport(arguments, programFolder);
     if (arguments.contains(QStringLiteral("--print-pdf")))
         return RunHeadlessPrint(arguments, programFolder);
+    if (arguments.contains(QStringLiteral("--movie")))
+        return RunHeadlessMovie(arguments, programFolder);
     Options o;
     const QString error = Parse(arguments, o);
     if (!error.isEmpty())
