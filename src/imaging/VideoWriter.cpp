@@ -126,6 +126,8 @@ bool VideoWriter::Encoder::Send(const AVFrame* picture)
             return true;
         if (got < 0)
             return false;
+        if (packet->duration <= 0)
+            packet->duration = 1; // one frame: without it a player drops the last frame
         av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
         packet->stream_index = stream->index;
         if (av_interleaved_write_frame(format, packet) < 0)

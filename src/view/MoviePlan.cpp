@@ -27,10 +27,10 @@ void AddSectionEnds(std::vector<int>& frames, const Sections& sections, int glob
 {
     for (int i = 0; i < sections.count; ++i) {
         const int end = sections.boundaries[size_t(i)];
-        if (end > 0 && end < globCount)
+        if (end > 0 && end < globCount && std::ranges::find(frames, end) == frames.end())
             frames.push_back(end);
     }
-    std::sort(frames.begin(), frames.end());
+    std::ranges::sort(frames);
 }
 } // namespace
 
@@ -40,8 +40,6 @@ std::vector<int> PlanMovie(const MovieSettings& settings, int globCount, const S
     std::vector<int> frames = Steps(settings, globCount);
     if (settings.frameAtSectionEnds)
         AddSectionEnds(frames, sections, globCount);
-    // Frames that would show the same globs as the one before are left out.
-    frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
     const int hold = std::max(0, int(std::lround(settings.holdSeconds * settings.framesPerSecond)));
     frames.insert(frames.end(), size_t(hold), globCount);
     return frames;

@@ -19,5 +19,6 @@ struct MovieSettings
 };
 
 // The frames of a movie: how many globs each frame shows, never fewer than the one before;
-// the last frames show the whole drawing. A drawing with no globs still makes one frame.
+// the last frames show the whole drawing. A length in seconds is kept even when there are
+// fewer globs than frames. A drawing with no globs still makes one frame.
 std::vector<int> PlanMovie(const MovieSettings& settings, int globCount, const Sections& sections);
