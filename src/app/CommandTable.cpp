@@ -15,6 +15,8 @@ const CommandInfo kCommands[] = {
     {RemoveBackground, "&Remove background", "", "Take the picture away from behind the drawing",
      "Remove background", CommandIcon::None, P},
     {SaveImage, "&Save", "", "Save the image to a file", "Save image", CommandIcon::None, P},
+    {CreateMovie, "&Create movie", "", "Create movie or image sequence of regeneration", "Create movie",
+     CommandIcon::None, P},
     {BackgroundColor, "&Background Color", "", "Make the current colour the drawing's background",
      "Background Color", CommandIcon::None, P},
     {ImportImage, "&Import", "", "Turn a picture into globs of the current shape", "Import",
@@ -148,7 +150,7 @@ std::vector<MenuLayout> CommandTable::MenusWithDrawing()
                           MirrorBoth, PolarMirror, Separator, MoveCenter, ResetCenter, Separator,
                           Clear, Regenerate, Separator, DrawingInfo}},
             {"&Image", {LoadBackground, RemoveBackground, Separator, SaveImage, ImportImage,
-                        Separator, SizeWhenPrinted}},
+                        Separator, SizeWhenPrinted, CreateMovie}},
             {"&Colors", {BackgroundColor, Separator, AutoChangeHue, AutoChangeSat, AutoChangeVal}},
             {"&Window", {WindowCascade, WindowTile}},
             HelpMenu()};

@@ -51,6 +51,7 @@ enum class CommandId : int {
     Print = 57607,
     PrintPreview = 57609,
     SizeWhenPrinted = 32854,
+    CreateMovie = 32853,
     // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
     Cut = 57635,
     Copy = 57634,

@@ -17,6 +17,7 @@
 #include "app/ui/FrameBars.h"
 #include "app/ui/FrameMenus.h"
 #include "app/ui/HelpCommands.h"
+#include "app/ui/MovieCommands.h"
 #include "app/ui/PaletteToggleCommands.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/ScreenStages.h"
@@ -81,6 +82,7 @@ void CMainFrame::CreateCommandHomes()
     m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
     m_printCommands = std::make_unique<PrintCommands>(registry, *m_drawings, m_context,
                                                       m_fileCommands->Printer(), *this);
+    m_movieCommands = std::make_unique<MovieCommands>(registry, *m_drawings, *this, *this);
     m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(),
                                                     *m_bars->Toolbar2(), *m_stages);
     m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);

@@ -19,6 +19,7 @@ class FileCommands;
 class FrameBars;
 class FrameMenus;
 class HelpCommands;
+class MovieCommands;
 class PaletteToggleCommands;
 class PrintCommands;
 class ScreenStages;
@@ -96,6 +97,7 @@ private:
     // The homes of the frame's own command families.
     std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<PrintCommands> m_printCommands;
+    std::unique_ptr<MovieCommands> m_movieCommands;
     std::unique_ptr<ViewCommands> m_viewCommands;
     std::unique_ptr<PaletteToggleCommands> m_paletteToggles;
     std::unique_ptr<WindowCommands> m_windowCommands;
