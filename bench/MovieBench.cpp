@@ -9,7 +9,7 @@
 
 #include <QTemporaryDir>
 
-#include "imaging/MovieWriter.h"
+#include "imaging/MovieOutput.h"
 #include "model/CDaubrixDoc.h"
 #include "view/DrawingCanvas.h"
 #include "view/MovieFrames.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/HeadlessDrawing.h"
-#include "imaging/MovieWriter.h"
+#include "imaging/MovieOutput.h"
 #include "view/MovieRecorder.h"
 
 namespace

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -23,9 +21,3 @@ public:
 };
 
 enum class MovieKind { Mp4, WebM, PngSequence };
-
-// ".mp4" and ".webm" are videos; any other path is a folder for numbered PNG pictures.
-MovieKind MovieKindOf(const QString& path);
-std::unique_ptr<MovieWriter> MakeMovieWriter(const QString& path);
-// Whether this build can write the videos (it has FFmpeg's libraries).
-bool CanWriteVideo();

@@ -135,7 +135,7 @@ bool VideoWriter::Encoder::Send(const AVFrame* picture)
     }
 }
 
-bool CanWriteVideo()
+bool VideoWriter::Available()
 {
     return true;
 }
@@ -187,7 +187,7 @@ struct VideoWriter::Encoder
 {
 };
 
-bool CanWriteVideo()
+bool VideoWriter::Available()
 {
     return false;
 }

@@ -12,6 +12,9 @@ public:
     VideoWriter(QString path, MovieKind kind);
     ~VideoWriter() override;
 
+    // Whether this build can write videos (it has FFmpeg's libraries).
+    static bool Available();
+
     ImageStatus Start(QSize frameSize, int framesPerSecond) override;
     ImageStatus Add(const QImage& frame) override;
     ImageStatus Finish() override;

@@ -10,7 +10,7 @@
 
 #include "app/HeadlessCommands.h"
 #include "app/HeadlessDrawing.h"
-#include "imaging/MovieWriter.h"
+#include "imaging/MovieOutput.h"
 #include "imaging/PngSequenceWriter.h"
 #include "view/DrawingModes.h"
 #include "view/DrawingSession.h"

@@ -10,7 +10,7 @@
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/EscapeCheck.h"
 #include "app/ui/ShellMessageBox.h"
-#include "imaging/MovieWriter.h"
+#include "imaging/MovieOutput.h"
 #include "model/CDaubrixDoc.h"
 #include "view/MovieRecorder.h"
 #include "view/StatusSink.h"

@@ -1,4 +1,4 @@
-#include "imaging/MovieWriter.h"
+#include "imaging/MovieOutput.h"
 
 #include <QFileInfo>
 
@@ -21,4 +21,9 @@ std::unique_ptr<MovieWriter> MakeMovieWriter(const QString& path)
     if (kind == MovieKind::PngSequence)
         return std::make_unique<PngSequenceWriter>(path);
     return std::make_unique<VideoWriter>(path, kind);
+}
+
+bool CanWriteVideo()
+{
+    return VideoWriter::Available();
 }
