@@ -53,9 +53,10 @@ enum class CommandId : int {
     Paste = 57637,
     DefinePattern = 32826,
     Pattern = 32825,
-    // Still to come: ids with a toolbar place but no table row yet (CommandTable::StillToCome).
     Print = 57607,
     PrintPreview = 57609,
+    SizeWhenPrinted = 32854,
+    CreateMovie = 32853,
     SampleShape = 32820,
     SampleColor = 32819,
     SimulateDepth = 32792,

@@ -10,6 +10,8 @@
 
 #include "app/HeadlessDrawing.h"
 #include "app/HeadlessImport.h"
+#include "app/HeadlessMovie.h"
+#include "app/HeadlessPrint.h"
 #include "imaging/ImageFileWriter.h"
 
 namespace {
@@ -167,7 +169,9 @@ QString HeadlessUsage()
                "       daubrix --export OUT FILE.dbr [--quality N]  render a drawing to OUT (.png, .jpg, .bmp)\n"
                "       daubrix --info FILE.dbr [--records]      describe a drawing as JSON\n"
                "       daubrix --list-shapes                    list the loaded shapes as JSON\n")
-           + HeadlessImportUsage()
+           + HeadlessImportUsage() + QStringLiteral("\n")
+           + HeadlessPrintUsage() + QStringLiteral("\n")
+           + HeadlessMovieUsage()
            + QStringLiteral(
                "\n"
                "       daubrix --help                           show this text\n"
@@ -180,6 +184,10 @@ std::optional<int> RunHeadlessCommand(const QStringList& arguments, const QStrin
 {
     if (arguments.contains(QStringLiteral("--import")))
         return RunHeadlessImport(arguments, programFolder);
+    if (arguments.contains(QStringLiteral("--print-pdf")))
+        return RunHeadlessPrint(arguments, programFolder);
+    if (arguments.contains(QStringLiteral("--movie")))
+        return RunHeadlessMovie(arguments, programFolder);
     Options o;
     const QString error = Parse(arguments, o);
     if (!error.isEmpty())

@@ -273,3 +273,10 @@ QImage DrawingCanvas::RenderAll() const
     ReplayGlobs(m_doc, m_shapes, colors, image, 0, m_doc.Records().GlobCount(), [](const QRect&) {});
     return image;
 }
+
+void DrawingCanvas::ReplayOnto(QImage& image, ReplayColors& colors, int start, int end) const
+{
+    end = std::min(end, m_doc.Records().GlobCount());
+    if (start < end)
+        ReplayGlobs(m_doc, m_shapes, colors, image, start, end, [](const QRect&) {});
+}

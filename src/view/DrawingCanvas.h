@@ -89,6 +89,10 @@ public:
 
     // Renders every glob onto a fresh canvas, for export and printing without a window.
     QImage RenderAll() const;
+    // Replays globs [start, end) onto image by the same path as the paint; colors must hold
+    // what the records below start set (fresh ones for start 0). For pictures made step by
+    // step without a window, such as a movie's frames.
+    void ReplayOnto(QImage& image, ReplayColors& colors, int start, int end) const;
 
 private:
     void CreateImages();

@@ -194,6 +194,8 @@ void RealProgramTest::MakeFolders()
     const QString noBus = ScratchPath(QStringLiteral("runtime/no-bus"));
     m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                          QStringLiteral("unix:path=") + noBus);
+    // No printer of the machine's: the program prints into a PDF.
+    m_environment.insert(QStringLiteral("CUPS_SERVER"), ScratchPath(QStringLiteral("runtime/no-printers")));
     m_environment.insert(QStringLiteral("DISPLAY"), m_x.Display());
     m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
 }

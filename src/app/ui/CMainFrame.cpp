@@ -17,7 +17,9 @@
 #include "app/ui/FrameBars.h"
 #include "app/ui/FrameMenus.h"
 #include "app/ui/HelpCommands.h"
+#include "app/ui/MovieCommands.h"
 #include "app/ui/PaletteToggleCommands.h"
+#include "app/ui/PrintCommands.h"
 #include "app/ui/ScreenStages.h"
 #include "app/ui/ViewCommands.h"
 #include "app/ui/WindowCommands.h"
@@ -78,6 +80,9 @@ void CMainFrame::CreateCommandHomes()
 {
     CommandRegistry& registry = m_commands->Registry();
     m_fileCommands = std::make_unique<FileCommands>(registry, *m_drawings, m_context, *this);
+    m_printCommands = std::make_unique<PrintCommands>(registry, *m_drawings, m_context,
+                                                      m_fileCommands->Printer(), *this);
+    m_movieCommands = std::make_unique<MovieCommands>(registry, *m_drawings, *this, *this);
     m_viewCommands = std::make_unique<ViewCommands>(registry, *this, *m_bars->Toolbar1(),
                                                     *m_bars->Toolbar2(), *m_stages);
     m_paletteToggles = std::make_unique<PaletteToggleCommands>(registry, *m_palettes);

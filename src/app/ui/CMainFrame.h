@@ -19,7 +19,9 @@ class FileCommands;
 class FrameBars;
 class FrameMenus;
 class HelpCommands;
+class MovieCommands;
 class PaletteToggleCommands;
+class PrintCommands;
 class ScreenStages;
 class ViewCommands;
 class WindowCommands;
@@ -94,6 +96,8 @@ private:
     std::unique_ptr<ScreenStages> m_stages;
     // The homes of the frame's own command families.
     std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<PrintCommands> m_printCommands;
+    std::unique_ptr<MovieCommands> m_movieCommands;
     std::unique_ptr<ViewCommands> m_viewCommands;
     std::unique_ptr<PaletteToggleCommands> m_paletteToggles;
     std::unique_ptr<WindowCommands> m_windowCommands;

@@ -9,6 +9,7 @@
 #include "app/ui/CommandRegistry.h"
 #include "app/ui/DrawingWindows.h"
 #include "app/ui/FrameContext.h"
+#include "app/ui/ProgramPrinter.h"
 
 using enum CommandId;
 
@@ -36,7 +37,7 @@ void FileCommands::Register(CommandRegistry& registry)
 QPrinter& FileCommands::Printer()
 {
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
+        m_printer = ProgramPrinter::Make();
     return *m_printer;
 }
 

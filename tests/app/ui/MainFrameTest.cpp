@@ -102,7 +102,8 @@ TEST_F(MainFrameTest, ToolbarsHoldTheExistingCommandsInOrder)
     QStringList tips;
     for (QAction* action : frame->Toolbar1()->actions())
         tips.append(action->isSeparator() ? QString("|") : action->toolTip());
-    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "|", "Cut", "Copy", "Paste", "|", "Help"}));
+    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "|", "Cut", "Copy", "Paste", "|", "Print",
+                                 "Print Preview", "Help"}));
     for (QAction* action : frame->Toolbar1()->actions())
         EXPECT_TRUE(action->isSeparator() || !action->icon().isNull());
     EXPECT_EQ(frame->Commands().Action(CommandId::FileNew)->statusTip(), QString("Create a new drawing"));
