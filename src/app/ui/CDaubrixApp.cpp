@@ -14,6 +14,7 @@
 #include "app/StartupMessages.h"
 #include "app/ui/CFewColorsDlg.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/MovieCommands.h"
 #include "app/ui/CTipDlg.h"
 #include "app/ui/DrawingCommandHomes.h"
 #include "app/ui/DrawingWindows.h"
@@ -235,6 +236,7 @@ void CDaubrixApp::CreatePalettes()
     m_drawingCommands->Import().SetPictureChooser(m_hooks.choosePicture);
     m_drawingCommands->ImageSave().SetFileChooser(m_hooks.chooseImageFile);
     m_drawingCommands->Import().SetBeforeLongWork([this] { m_recovery->BeforeLongWork(); });
+    m_frame->Movies().SetBeforeLongWork([this] { m_recovery->BeforeLongWork(); });
     m_palettes->RegisterWith(*m_frame);
 }
 

@@ -34,6 +34,7 @@ class CMainFrame final : public QMainWindow, public StatusSink
     Q_OBJECT
 
 public:
+    MovieCommands& Movies() { return *m_movieCommands; }
     explicit CMainFrame(FrameContext context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 

@@ -107,6 +107,8 @@ void MovieCommands::OnCreateMovie()
         return;
     }
     m_output = output;
+    if (m_beforeLongWork)
+        m_beforeLongWork();
     const MovieSource source{view->Session().Doc(), canvas, view->Session().Tools().shapes,
                              canvas.HistoryPosition()};
     const std::unique_ptr<MovieWriter> writer = MakeMovieWriter(output);

@@ -26,6 +26,8 @@ public:
     void SetSettingsAsker(SettingsAsker asker);
 
     const MovieSettings& Settings() const { return m_settings; }
+    // Runs before a movie is made (recovery copies of unsaved drawings are written first).
+    void SetBeforeLongWork(std::function<void()> before) { m_beforeLongWork = std::move(before); }
 
 private:
     void OnCreateMovie();
@@ -37,4 +39,5 @@ private:
     MovieSettings m_settings;
     QString m_output; // the last output chosen in this run
     SettingsAsker m_ask;
+    std::function<void()> m_beforeLongWork;
 };
