@@ -9,6 +9,7 @@
 #include <QJsonObject>
 
 #include "app/HeadlessDrawing.h"
+#include "app/HeadlessOutput.h"
 #include "app/HeadlessImport.h"
 #include "app/HeadlessMovie.h"
 #include "app/HeadlessPrint.h"
@@ -26,7 +27,6 @@ struct Options
     std::optional<quint32> seed;
 };
 
-void PrintErr(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 void PrintOut(const QByteArray& text)
 {
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
@@ -35,9 +35,7 @@ void PrintOut(const QByteArray& text)
 
 int UsageError(const QString& why)
 {
-    PrintErr(QStringLiteral("daubrix: ") + why);
-    PrintErr(HeadlessUsage());
-    return 2;
+    return ::UsageError(why, HeadlessUsage());
 }
 
 bool TakeInt(const QStringList& args, int& i, int low, int high, int& out)

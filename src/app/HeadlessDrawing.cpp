@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "app/FileErrorMessages.h"
+#include "app/HeadlessOutput.h"
 #include "app/StartupMessages.h"
 
 HeadlessDrawing::HeadlessDrawing(std::optional<quint32> seed)
@@ -59,4 +60,13 @@ bool HeadlessDrawing::Save(const QString& path, QString& message)
 QImage HeadlessDrawing::Render() const
 {
     return m_canvas.RenderAll();
+}
+
+bool HeadlessDrawing::OpenWithShapes(const QString& programFolder, const QString& path)
+{
+    QString message;
+    if (LoadShapes(programFolder, message) && Open(path, message))
+        return true;
+    PrintErr(message);
+    return false;
 }

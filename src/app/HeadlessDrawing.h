@@ -23,6 +23,9 @@ public:
     // Messages from loading go into message (one per line); false when no shape loaded.
     bool LoadShapes(const QString& programFolder, QString& message);
     bool Open(const QString& path, QString& message);
+    // Both steps, as the forms that work on an existing drawing need; the message goes to
+    // stderr when either fails.
+    bool OpenWithShapes(const QString& programFolder, const QString& path);
     bool Save(const QString& path, QString& message);
 
     CDaubrixDoc& Doc() { return m_doc; }

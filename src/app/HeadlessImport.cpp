@@ -1,13 +1,13 @@
 #include "app/HeadlessImport.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 #include <QFileInfo>
 #include <QSize>
 
 #include "app/HeadlessDrawing.h"
+#include "app/HeadlessOutput.h"
 #include "imaging/ImportPlacement.h"
 #include "imaging/PictureFile.h"
 #include "view/DrawingModes.h"
@@ -25,13 +25,9 @@ struct ImportOptions
     std::optional<quint32> seed;
 };
 
-void PrintErr(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-
 int UsageError(const QString& why)
 {
-    PrintErr(QStringLiteral("daubrix: ") + why);
-    PrintErr(HeadlessImportUsage());
-    return 2;
+    return ::UsageError(why, HeadlessImportUsage());
 }
 
 std::optional<int> IntArg(const QStringList& args, int& i, int low, int high)

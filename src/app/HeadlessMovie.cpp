@@ -1,8 +1,8 @@
 #include "app/HeadlessMovie.h"
 
-#include <cstdio>
 
 #include "app/HeadlessDrawing.h"
+#include "app/HeadlessOutput.h"
 #include "imaging/MovieOutput.h"
 #include "view/MovieRecorder.h"
 
@@ -15,13 +15,9 @@ struct MovieOptions
     MovieSettings settings;
 };
 
-void PrintErr(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-
 int UsageError(const QString& why)
 {
-    PrintErr(QStringLiteral("daubrix: ") + why);
-    PrintErr(HeadlessMovieUsage());
-    return 2;
+    return ::UsageError(why, HeadlessMovieUsage());
 }
 
 // A number in [low, high] after the option, or an error text.
@@ -105,11 +101,8 @@ int RunHeadlessMovie(const QStringList& arguments, const QString& programFolder)
     if (!error.isEmpty())
         return UsageError(error);
     HeadlessDrawing drawing;
-    QString message;
-    if (!drawing.LoadShapes(programFolder, message) || !drawing.Open(o.drawing, message)) {
-        PrintErr(message);
+    if (!drawing.OpenWithShapes(programFolder, o.drawing))
         return 1;
-    }
     const std::unique_ptr<MovieWriter> writer = MakeMovieWriter(o.output);
     const MovieSource source{drawing.Doc(), drawing.Canvas(), drawing.Shapes(), drawing.Doc().Records().GlobCount()};
     const MovieResult made = RecordMovie(source, o.settings, *writer);

@@ -1,9 +1,9 @@
 #include "app/HeadlessPrint.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "app/HeadlessDrawing.h"
+#include "app/HeadlessOutput.h"
 #include "imaging/PrintedPage.h"
 
 namespace
@@ -16,13 +16,9 @@ struct PrintPdfOptions
     PrintOptions print;
 };
 
-void PrintErr(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-
 int UsageError(const QString& why)
 {
-    PrintErr(QStringLiteral("daubrix: ") + why);
-    PrintErr(HeadlessPrintUsage());
-    return 2;
+    return ::UsageError(why, HeadlessPrintUsage());
 }
 
 QString ParseOption(const QStringList& args, int& i, PrintPdfOptions& o)
@@ -88,11 +84,8 @@ int RunHeadlessPrint(const QStringList& arguments, const QString& programFolder)
     if (!error.isEmpty())
         return UsageError(error);
     HeadlessDrawing drawing;
-    QString message;
-    if (!drawing.LoadShapes(programFolder, message) || !drawing.Open(o.drawing, message)) {
-        PrintErr(message);
+    if (!drawing.OpenWithShapes(programFolder, o.drawing))
         return 1;
-    }
     const int dots = o.dotsPerUnit.value_or(drawing.Doc().PrintSize());
     const ImageStatus written = PrintedPage::WritePdf(o.output, drawing.Render(), dots, o.print);
     if (!written.ok)
