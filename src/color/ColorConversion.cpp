@@ -1,41 +1,8 @@
 #include "color/ColorConversion.h"
 
-namespace {
-
-constexpr float kDegreesToSector = 0.016666668f; // nearest float to 1/60, slightly above it
-
-int ChannelByte(float fraction)
-{
-    return int(double(fraction) * 255.0) & 0xFF;
-}
-
-RgbColor Pack(float red, float green, float blue)
-{
-    return MakeRgb(ChannelByte(red), ChannelByte(green), ChannelByte(blue));
-}
-
-} // namespace
-
 RgbColor HsvToRgb(int hue, float saturation, float value)
 {
-    if (saturation == 0.0f)
-        return Pack(value, value, value);
-    if (hue == 360)
-        hue = 0;
-    const float h = float(hue) * kDegreesToSector;
-    const int sector = int(h);
-    const float f = h - float(sector);
-    const float p = value * (1.0f - saturation);
-    const float q = value * (1.0f - saturation * f);
-    const float t = value * (1.0f - saturation * (1.0f - f));
-    switch (sector) {
-    case 0: return Pack(value, t, p);
-    case 1: return Pack(q, value, p);
-    case 2: return Pack(p, value, t);
-    case 3: return Pack(p, q, value);
-    case 4: return Pack(t, p, value);
-    default: return Pack(value, p, q);
-    }
+    return HueConversion(hue).ToRgb(saturation, value);
 }
 
 HsvFractions RgbToHsv(int red, int green, int blue)

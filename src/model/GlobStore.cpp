@@ -23,6 +23,7 @@ bool GlobStore::AddGlob(int x, int y)
 
 bool GlobStore::AppendGlob(int x, int y)
 {
+    NoteChange(GlobCount());
     return m_guard.Run([&] { m_globs.emplace_back(x, y, CurrentShape()); });
 }
 
@@ -31,6 +32,7 @@ bool GlobStore::InsertGlob(int position, int x, int y)
     if (!InsideMargin(x, y))
         return false;
     position = std::clamp(position, 0, GlobCount());
+    NoteChange(position);
     return m_guard.Run([&] { m_globs.insert(m_globs.begin() + position, CGlob(x, y, CurrentShape())); });
 }
 
@@ -38,11 +40,13 @@ void GlobStore::DeleteGlobRange(int first, int end)
 {
     first = std::clamp(first, 0, GlobCount());
     end = std::clamp(end, first, GlobCount());
+    NoteChange(first);
     m_globs.erase(m_globs.begin() + first, m_globs.begin() + end);
 }
 
 void GlobStore::TruncateGlobs(int globIndex)
 {
+    NoteChange(globIndex);
     m_globs.resize(size_t(std::clamp(globIndex, 0, GlobCount())));
     m_changes.RemoveFrom(globIndex);
 }
@@ -50,6 +54,7 @@ void GlobStore::TruncateGlobs(int globIndex)
 bool GlobStore::InsertGlobs(int position, const GlobRunStore& clip, QPoint offset, ColorMode mode)
 {
     position = std::clamp(position, 0, GlobCount());
+    NoteChange(position);
     const std::vector<CGlob>& source = clip.Globs();
     ColorChangeList before;
     const bool inserted = m_guard.Run([&] {
@@ -77,6 +82,7 @@ bool GlobStore::SetColorChange(int globIndex, HsvColor color)
 {
     if (globIndex == -1)
         globIndex = m_historyPosition ? m_historyPosition() : GlobCount();
+    NoteChange(globIndex);
     return m_guard.Run([&] { m_changes.Set(globIndex, color); });
 }
 
@@ -109,6 +115,7 @@ void GlobStore::ApplyColorChangeRecord(int position)
 bool GlobStore::InsertColorChanges(int position, int globOffset, const GlobRunStore& clip)
 {
     // Built on a copy so that running out of memory leaves the list as it was.
+    NoteChange(0);
     return m_guard.Run([&] {
         ColorChangeList result = m_changes;
         const std::vector<CColorChange>& source = clip.ColorChanges();
@@ -136,8 +143,10 @@ void GlobStore::RemoveColorChangesInRange(int a, int b, RemoveMode mode)
         const bool inRange = here.globIndex >= a && here.globIndex <= b;
         return !(inRange && (mode == RemoveMode::All || SameShape(here.globIndex, kept.globIndex)));
     });
-    if (!m_changes.IsEmpty() && BelowGlobCount(0) && m_changes[0].globIndex >= a && m_changes[0].globIndex <= b)
+    if (!m_changes.IsEmpty() && BelowGlobCount(0) && m_changes[0].globIndex >= a && m_changes[0].globIndex <= b) {
+        NoteChange(0);
         m_changes.RemoveAt(0);
+    }
 }
 
 void GlobStore::MergeEqualColorChanges(int a, int b)
@@ -153,6 +162,7 @@ void GlobStore::MergeEqualColorChanges(int a, int b)
 // the last record kept; records at or beyond the glob count all stay.
 void GlobStore::KeepColorChanges(const std::function<bool(const CColorChange&, const CColorChange&)>& keep)
 {
+    NoteChange(0);
     std::vector<CColorChange>& items = m_changes.Items();
     std::size_t kept = 1;
     for (std::size_t i = 1; i < items.size(); ++i) {
@@ -166,6 +176,7 @@ void GlobStore::KeepColorChanges(const std::function<bool(const CColorChange&, c
 
 void GlobStore::CarryColorsAcrossShapes(int a, int b)
 {
+    NoteChange(a);
     for (int i = 1; i < m_changes.Count() && BelowGlobCount(i); ++i) {
         CColorChange& here = m_changes[i];
         const CColorChange& before = m_changes[i - 1];
@@ -187,6 +198,7 @@ void GlobStore::MarkShapesUsed(int first, int end)
 
 void GlobStore::DeleteContents()
 {
+    NoteChange(0);
     m_globs = {};
     m_changes.Clear();
     m_savedChanges.Clear();
@@ -194,6 +206,7 @@ void GlobStore::DeleteContents()
 
 void GlobStore::SetDrawingSize(int width, int height)
 {
+    NoteChange(0);
     m_width = width;
     m_height = height;
 }
@@ -201,6 +214,7 @@ void GlobStore::SetDrawingSize(int width, int height)
 void GlobStore::AdoptRecords(std::vector<CGlob>&& globs, std::vector<CColorChange>&& changes,
                              const Sections& sections)
 {
+    NoteChange(0);
     m_globs = std::move(globs);
     m_changes.Items() = std::move(changes);
     m_savedChanges.Clear();

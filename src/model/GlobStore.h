@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
+
 #include <functional>
 #include <cstddef>
 #include <vector>
@@ -43,7 +46,21 @@ public:
     const ColorChangeList& ColorChanges() const { return m_changes; }
     const ColorChangeList& SavedColorChanges() const { return m_savedChanges; }
     // The records themselves, for rewrites that keep their glob order (Simulate Depth).
-    std::vector<CColorChange>& EditColorChanges() { return m_changes.Items(); }
+    std::vector<CColorChange>& EditColorChanges()
+    {
+        NoteChange(0);
+        return m_changes.Items();
+    }
+
+    // The lowest glob index from which the replayed picture may differ since the last call
+    // (INT_MAX when nothing changed), so that pictures kept of the drawing at earlier glob
+    // counts stay in use. Every change of the glob or colour-change records lowers it.
+    int TakeChangedFrom()
+    {
+        const int from = m_changedFrom;
+        m_changedFrom = INT_MAX;
+        return from;
+    }
 
     bool AddGlob(int x, int y);
     bool AppendGlob(int x, int y);
@@ -58,18 +75,38 @@ public:
     int HueAt(int globIndex) const { return m_changes.ColorAt(globIndex).hue; }
     int SaturationAt(int globIndex) const { return m_changes.ColorAt(globIndex).saturation; }
     int ValueAt(int globIndex) const { return m_changes.ColorAt(globIndex).value; }
-    void SetValueAt(int globIndex, int value) { m_changes.SetValueAt(globIndex, value); }
+    void SetValueAt(int globIndex, int value)
+    {
+        NoteChange(globIndex);
+        m_changes.SetValueAt(globIndex, value);
+    }
     int NextColorChangeAfter(int globIndex) const { return m_changes.NextColorChangeAfter(globIndex); }
     int LastColorChangeBefore(int globIndex) const { return m_changes.LastColorChangeBefore(globIndex); }
     int ColorChangeInEffect(int globIndex) const { return m_changes.ColorChangeInEffect(globIndex); }
-    void ShiftColorChanges(int newStart, int oldStart) { m_changes.ShiftColorChanges(newStart, oldStart); }
-    void OffsetColorChanges(int start, int amount) { m_changes.OffsetColorChanges(start, amount); }
-    void RemoveColorChangesBetween(int first, int end) { m_changes.RemoveBetween(first, end); }
+    void ShiftColorChanges(int newStart, int oldStart)
+    {
+        NoteChange(std::min(newStart, oldStart));
+        m_changes.ShiftColorChanges(newStart, oldStart);
+    }
+    void OffsetColorChanges(int start, int amount)
+    {
+        NoteChange(std::min(start, start + amount));
+        m_changes.OffsetColorChanges(start, amount);
+    }
+    void RemoveColorChangesBetween(int first, int end)
+    {
+        NoteChange(first);
+        m_changes.RemoveBetween(first, end);
+    }
     void ApplyColorChangesAt(int globIndex);
     void ApplyColorChangeRecord(int position);
     bool InsertColorChanges(int position, int globOffset, const GlobRunStore& clip);
     bool SnapshotColorChanges();
-    void SwapColorChanges() { std::swap(m_changes, m_savedChanges); }
+    void SwapColorChanges()
+    {
+        NoteChange(0);
+        std::swap(m_changes, m_savedChanges);
+    }
 
     void RemoveColorChangesInRange(int a, int b, RemoveMode mode);
     void MergeEqualColorChanges(int a, int b);
@@ -101,10 +138,12 @@ private:
     bool BelowGlobCount(int position) const;
     void KeepColorChanges(const std::function<bool(const CColorChange&, const CColorChange&)>& keep);
     void RecolorShapeOf(int globIndex, const CColorChange& change);
+    void NoteChange(int firstGlob) { m_changedFrom = std::min(m_changedFrom, std::max(firstGlob, 0)); }
 
     ShapeTable& m_shapes;
     OutOfMemoryGuard m_guard;
     std::function<int()> m_historyPosition;
+    int m_changedFrom = 0; // see TakeChangedFrom
     int m_width = 100;
     int m_height = 100;
     std::vector<CGlob> m_globs;

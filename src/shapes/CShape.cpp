@@ -7,16 +7,50 @@
 #include <unordered_map>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "color/ColorConversion.h"
 
 namespace {
 
 constexpr int kCursorSize = 32;
+constexpr size_t kTonesAtOnce = 4;
 constexpr int kCursorOffset = 2; // the shape's top-left in the cursor, leaving room for the outline
 
-QRgb ToPixel(RgbColor color)
+// Four tones of a shape in one colour: saturation factor sf and value factor vf scale each
+// tone's own saturation s and value v as Recolor does, then HueConversion::ToRgb's steps give
+// the channels, four at a time where the processor allows, with the same rounding.
+void ShadeFourTones(const float* s, const float* v, float sf, float vf, const HueConversion::Weights& weights,
+                    QRgb* out)
 {
-    return qRgb(RgbRed(color), RgbGreen(color), RgbBlue(color));
+#if defined(__SSE2__)
+    const __m128 one = _mm_set1_ps(1.0f);
+    const __m128 toneS = _mm_loadu_ps(s);
+    const __m128 saturation = _mm_mul_ps(_mm_set1_ps(sf), toneS);
+    const __m128 value = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(_mm_set1_ps(vf), toneS), _mm_sub_ps(one, toneS)),
+                                    _mm_loadu_ps(v));
+    const auto channel = [&](float weight) {
+        const __m128 c = _mm_mul_ps(value, _mm_sub_ps(one, _mm_mul_ps(saturation, _mm_set1_ps(weight))));
+        const __m128d scale = _mm_set1_pd(255.0);
+        const __m128i low = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(c), scale));
+        const __m128i high = _mm_cvttpd_epi32(_mm_mul_pd(_mm_cvtps_pd(_mm_movehl_ps(c, c)), scale));
+        return _mm_and_si128(_mm_unpacklo_epi64(low, high), _mm_set1_epi32(0xFF));
+    };
+    const __m128i pixels = _mm_or_si128(
+        _mm_or_si128(_mm_set1_epi32(int(0xFF000000u)), _mm_slli_epi32(channel(weights.red), 16)),
+        _mm_or_si128(_mm_slli_epi32(channel(weights.green), 8), channel(weights.blue)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), pixels);
+#else
+    for (size_t k = 0; k < kTonesAtOnce; ++k) {
+        const float saturation = sf * s[k];
+        const float value = (vf * s[k] + (1.0f - s[k])) * v[k];
+        out[k] = qRgb(HueConversion::Channel(saturation, value, weights.red),
+                      HueConversion::Channel(saturation, value, weights.green),
+                      HueConversion::Channel(saturation, value, weights.blue));
+    }
+#endif
 }
 
 QImage MakeMonoImage()
@@ -64,6 +98,7 @@ bool CShape::Prepare()
                     size_t(run.length) * sizeof(QRgb));
     }
     BuildStamp();
+    BuildPieces();
     m_prepared = true;
     return true;
 }
@@ -78,6 +113,7 @@ bool CShape::IsShapePixel(int x, int y, QRgb background) const
 void CShape::BuildRuns(QRgb background)
 {
     m_runs.clear();
+    int pixels = 0;
     for (int y = 0; y < Height(); ++y) {
         int x = 0;
         while (x < Width()) {
@@ -88,7 +124,8 @@ void CShape::BuildRuns(QRgb background)
             const int start = x;
             while (x < Width() && IsShapePixel(x, y, background))
                 ++x;
-            m_runs.push_back({y, start, x - start});
+            m_runs.push_back({y, start, x - start, pixels});
+            pixels += x - start;
         }
     }
 }
@@ -102,6 +139,33 @@ void CShape::BuildStamp()
         std::memcpy(&m_stamp[size_t(run.y) * size_t(m_width) + size_t(run.x)],
                     reinterpret_cast<const QRgb*>(m_colored.constScanLine(run.y)) + run.x,
                     size_t(run.length) * sizeof(QRgb));
+    }
+}
+
+void CShape::BuildPieces()
+{
+    m_stampTone.assign(m_stamp.size(), 0);
+    const std::uint32_t* tone = m_pixelTone.data();
+    for (const Run& run : m_runs) {
+        for (int i = 0; i < run.length; ++i)
+            m_stampTone[size_t(run.y) * size_t(m_width) + size_t(run.x + i)] = *tone++;
+    }
+    m_pieces4.clear();
+    m_pieces2.clear();
+    m_pieces1.clear();
+    for (const Run& run : m_runs) {
+        auto piece = [&](int x) { return Piece{run.y, x, run.y * m_width + x}; };
+        const int end = run.x + run.length;
+        if (run.length >= 4) {
+            for (int x = run.x; x + 4 < end; x += 4)
+                m_pieces4.push_back(piece(x));
+            m_pieces4.push_back(piece(end - 4));
+        } else if (run.length >= 2) {
+            m_pieces2.push_back(piece(run.x));
+            m_pieces2.push_back(piece(end - 2));
+        } else {
+            m_pieces1.push_back(piece(run.x));
+        }
     }
 }
 
@@ -124,6 +188,11 @@ void CShape::BuildTones()
             }
             m_pixelTone.push_back(it->second);
         }
+    }
+    // Tones are shaded four at a time; the padding tones are never drawn.
+    while (m_toneSaturation.size() % kTonesAtOnce != 0) {
+        m_toneSaturation.push_back(0.0f);
+        m_toneValue.push_back(0.0f);
     }
 }
 
@@ -158,107 +227,184 @@ void CShape::BuildCursor(QRgb background)
     m_cursorHotSpot = QPoint(hotX, hotY);
 }
 
-// A rectangle's start that keeps its far edge within int (only absurd positions are moved).
-inline int RectStart(qint64 start, int extent)
+
+template <int kPixels>
+void CShape::CopyPieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const QRgb* stamp)
 {
-    return int(std::clamp<qint64>(start, std::numeric_limits<int>::min(), std::numeric_limits<int>::max() - extent));
+    // Locals, so that the copies (which may alias anything) do not make the loop reload them.
+    const Piece* piece = pieces.data();
+    const Piece* const end = piece + pieces.size();
+    for (; piece != end; ++piece)
+        __builtin_memcpy(origin + piece->y * stride + piece->x * 4, stamp + piece->from, kPixels * sizeof(QRgb));
 }
 
-// Copies a run of pixels in blocks of four; the last block may overlap the one before
-// instead of running past the end. Fixed-size copies become single vector moves.
-inline void CopyRun(QRgb* out, const QRgb* in, int length)
-{
-    if (length >= 4) {
-        int i = 0;
-        for (; i + 4 < length; i += 4)
-            std::memcpy(out + i, in + i, 4 * sizeof(QRgb));
-        std::memcpy(out + length - 4, in + length - 4, 4 * sizeof(QRgb));
-    } else if (length >= 2) {
-        std::memcpy(out, in, 2 * sizeof(QRgb));
-        std::memcpy(out + length - 2, in + length - 2, 2 * sizeof(QRgb));
-    } else if (length == 1) {
-        out[0] = in[0];
-    }
-}
 
 // Background pixels of the shape leave the target as it is and shape pixels take the shape's
 // colour (what masking and colouring the work area amounts to), so only the shape's runs
-// are copied.
+// are written. A glob inside the target is stamped by its pieces; one that crosses an edge
+// of the image or band goes run by run: write(out, run, skip, length) writes `length`
+// pixels of `run` from its pixel `skip` on. Worked out in 64 bits so that no position,
+// however far off, overflows.
+template <typename WriteRun>
+void CShape::StampClipped(const StampTarget& target, int x, int y, WriteRun&& write) const
+{
+    if (!target.bits)
+        return;
+    const qint64 left = qint64(x) - m_width / 2;
+    const qint64 top = qint64(y) - m_height / 2;
+    uchar* bits = target.bits;
+    const qsizetype stride = target.stride;
+    const int rowsFrom = std::max(target.top, 0);
+    const int rowsTo = std::min(target.bottom, target.height);
+    if (left >= target.width || top >= rowsTo || left + m_width <= 0 || top + m_height <= rowsFrom)
+        return;
+    // From here on the glob overlaps the image, so every coordinate fits an int.
+    for (const Run& run : m_runs) {
+        const qint64 ty = top + run.y;
+        if (ty < rowsFrom || ty >= rowsTo)
+            continue;
+        const qint64 from = std::max<qint64>(left + run.x, 0);
+        const qint64 to = std::min<qint64>(left + run.x + run.length, target.width);
+        if (from < to)
+            write(reinterpret_cast<QRgb*>(bits + ty * stride) + from, run, int(from - left - run.x), int(to - from));
+    }
+}
+
+template <int kPixels>
+void CShape::ShadePieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const std::uint32_t* toneAt,
+                         const QRgb* colors)
+{
+    const Piece* piece = pieces.data();
+    const Piece* const end = piece + pieces.size();
+    for (; piece != end; ++piece) {
+        QRgb block[kPixels];
+        for (int i = 0; i < kPixels; ++i)
+            block[i] = colors[toneAt[piece->from + i]];
+        __builtin_memcpy(origin + piece->y * stride + piece->x * 4, block, sizeof block);
+    }
+}
+
 QRect CShape::DrawStamp(const StampTarget& target, int x, int y, const ShapeStamp& stamp) const
 {
     if (!m_prepared || m_width == 0 || stamp.size() != m_stamp.size())
         return QRect();
-    // Worked out in 64 bits so that no position, however far off, overflows.
+    const QRgb* pixels = stamp.data();
     const qint64 left = qint64(x) - m_width / 2;
     const qint64 top = qint64(y) - m_height / 2;
-    const QRect covered(RectStart(left, m_width), RectStart(top, m_height), m_width, m_height);
-    if (!target.bits)
-        return covered;
-    if (left >= 0 && top >= 0 && left + m_width <= target.width && top + m_height <= target.height) {
-        uchar* bits = target.bits;
-        const qsizetype stride = target.stride;
-        const QRgb* pixels = stamp.data();
-        for (const Run& run : m_runs) {
-            CopyRun(reinterpret_cast<QRgb*>(bits + (top + run.y) * stride) + left + run.x,
-                    pixels + qsizetype(run.y) * m_width + run.x, run.length);
-        }
-    } else {
-        DrawClipped(target, left, top, stamp.data());
+    if (Inside(target, left, top)) {
+        uchar* origin = target.bits + top * target.stride + left * 4;
+        CopyPieces<4>(m_pieces4, origin, target.stride, pixels);
+        CopyPieces<2>(m_pieces2, origin, target.stride, pixels);
+        CopyPieces<1>(m_pieces1, origin, target.stride, pixels);
+        return Covered(x, y);
     }
-    return covered;
+    StampClipped(target, x, y, [&](QRgb* out, const Run& run, int skip, int length) {
+        std::memcpy(out, pixels + qsizetype(run.y) * m_width + run.x + skip, size_t(length) * sizeof(QRgb));
+    });
+    return Covered(x, y);
 }
 
-void CShape::DrawClipped(const StampTarget& target, qint64 left, qint64 top, const QRgb* stamp) const
+QRect CShape::DrawToned(const StampTarget& target, int x, int y, const ToneColors& tones) const
 {
-    const int width = target.width;
-    const int height = target.height;
-    if (left >= width || top >= height || left + m_width <= 0 || top + m_height <= 0)
+    if (!m_prepared || m_width == 0 || tones.size() != m_toneSaturation.size())
+        return QRect();
+    const QRgb* colors = tones.data();
+    const qint64 left = qint64(x) - m_width / 2;
+    const qint64 top = qint64(y) - m_height / 2;
+    if (Inside(target, left, top)) {
+        uchar* origin = target.bits + top * target.stride + left * 4;
+        const std::uint32_t* toneAt = m_stampTone.data();
+        ShadePieces<4>(m_pieces4, origin, target.stride, toneAt, colors);
+        ShadePieces<2>(m_pieces2, origin, target.stride, toneAt, colors);
+        ShadePieces<1>(m_pieces1, origin, target.stride, toneAt, colors);
+        return Covered(x, y);
+    }
+    const std::uint32_t* tone = m_pixelTone.data();
+    StampClipped(target, x, y, [&](QRgb* out, const Run& run, int skip, int length) {
+        const std::uint32_t* from = tone + run.firstPixel + skip;
+        for (int i = 0; i < length; ++i)
+            out[i] = colors[from[i]];
+    });
+    return Covered(x, y);
+}
+
+template <int kPixels>
+void CShape::CompilePieces(const std::vector<Piece>& pieces, qsizetype stride, const std::uint32_t* toneAt,
+                           const QRgb* colors, std::vector<CompiledStamp::Block<kPixels>>& blocks)
+{
+    blocks.resize(pieces.size());
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const Piece& piece = pieces[k];
+        blocks[k].offset = piece.y * stride + piece.x * 4;
+        for (int i = 0; i < kPixels; ++i)
+            blocks[k].pixels[i] = colors[toneAt[piece.from + i]];
+    }
+}
+
+template <int kPixels>
+void CShape::CopyBlocks(const std::vector<CompiledStamp::Block<kPixels>>& blocks, uchar* origin)
+{
+    const CompiledStamp::Block<kPixels>* block = blocks.data();
+    const CompiledStamp::Block<kPixels>* const end = block + blocks.size();
+    for (; block != end; ++block)
+        __builtin_memcpy(origin + block->offset, block->pixels, sizeof block->pixels);
+}
+
+void CShape::CompileStamp(const ToneColors& tones, qsizetype stride, CompiledStamp& stamp) const
+{
+    stamp.stride = -1;
+    if (!m_prepared || tones.size() != m_toneSaturation.size())
         return;
-    // From here on the glob overlaps the image, so every coordinate fits an int.
-    uchar* bits = target.bits;
-    const qsizetype stride = target.stride;
+    CompilePieces<4>(m_pieces4, stride, m_stampTone.data(), tones.data(), stamp.four);
+    CompilePieces<2>(m_pieces2, stride, m_stampTone.data(), tones.data(), stamp.two);
+    CompilePieces<1>(m_pieces1, stride, m_stampTone.data(), tones.data(), stamp.one);
+    stamp.stride = stride;
+}
+
+QRect CShape::DrawCompiled(const StampTarget& target, int x, int y, const CompiledStamp& stamp,
+                           const ToneColors& tones) const
+{
+    const qint64 left = qint64(x) - m_width / 2;
+    const qint64 top = qint64(y) - m_height / 2;
+    if (stamp.stride != target.stride || !m_prepared || !Inside(target, left, top))
+        return DrawToned(target, x, y, tones);
+    uchar* origin = target.bits + top * target.stride + left * 4;
+    CopyBlocks<4>(stamp.four, origin);
+    CopyBlocks<2>(stamp.two, origin);
+    CopyBlocks<1>(stamp.one, origin);
+    return Covered(x, y);
+}
+
+void CShape::ShadeTones(int hue, int saturation, int value, ToneColors& tones) const
+{
+    tones.resize(m_toneSaturation.size());
+    const float saturationFactor = ByteFraction(std::clamp(saturation, 0, 255));
+    const float valueFactor = ByteFraction(std::clamp(value, 0, 255));
+    const HueConversion conversion(std::clamp(hue, 0, 360));
+    for (size_t k = 0; k < tones.size(); k += kTonesAtOnce) {
+        ShadeFourTones(&m_toneSaturation[k], &m_toneValue[k], saturationFactor, valueFactor,
+                       conversion.ChannelWeights(), &tones[k]);
+    }
+}
+
+void CShape::PaintStampFromTones(const ToneColors& tones, ShapeStamp& stamp) const
+{
+    stamp.resize(m_stamp.size());
+    if (!m_prepared || !HasBitmap() || tones.size() != m_toneSaturation.size())
+        return;
+    const std::uint32_t* tone = m_pixelTone.data();
     for (const Run& run : m_runs) {
-        const qint64 ty = top + run.y;
-        if (ty < 0 || ty >= height)
-            continue;
-        const qint64 from = std::max<qint64>(left + run.x, 0);
-        const qint64 to = std::min<qint64>(left + run.x + run.length, width);
-        if (from >= to)
-            continue;
-        std::memcpy(bits + ty * stride + from * 4, stamp + qsizetype(run.y) * m_width + (from - left),
-                    size_t(to - from) * 4);
+        QRgb* pixels = stamp.data() + qsizetype(run.y) * m_width + run.x;
+        for (int i = 0; i < run.length; ++i)
+            pixels[i] = tones[*tone++];
     }
 }
 
 void CShape::PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const
 {
-    stamp.resize(m_stamp.size());
-    if (!m_prepared || !HasBitmap())
-        return;
-    const float saturationFactor = ByteFraction(std::clamp(saturation, 0, 255));
-    const float valueFactor = ByteFraction(std::clamp(value, 0, 255));
-    hue = std::clamp(hue, 0, 360);
-    // A shape has a few dozen tones at most: their colours fit on the stack.
-    constexpr size_t kOnStack = 256;
-    QRgb onStack[kOnStack];
-    std::vector<QRgb> onHeap;
-    QRgb* toneColor = onStack;
-    if (m_toneSaturation.size() > kOnStack) {
-        onHeap.resize(m_toneSaturation.size());
-        toneColor = onHeap.data();
-    }
-    for (size_t k = 0; k < m_toneSaturation.size(); ++k) {
-        const float s = m_toneSaturation[k];
-        const float v = m_toneValue[k];
-        toneColor[k] = ToPixel(HsvToRgb(hue, saturationFactor * s, (valueFactor * s + (1.0f - s)) * v));
-    }
-    const std::uint32_t* tone = m_pixelTone.data();
-    const qsizetype w = Width();
-    for (const Run& run : m_runs) {
-        QRgb* pixels = stamp.data() + run.y * w + run.x;
-        for (int i = 0; i < run.length; ++i)
-            pixels[i] = toneColor[*tone++];
-    }
+    ToneColors tones;
+    ShadeTones(hue, saturation, value, tones);
+    PaintStampFromTones(tones, stamp);
 }
 
 void CShape::Recolor(int hue, int saturation, int value)

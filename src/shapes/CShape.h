@@ -5,7 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "color/HsvColor.h"
@@ -14,21 +16,51 @@
 // colour; a replay keeps one per shape in the colours the drawing's records give.
 using ShapeStamp = std::vector<QRgb>;
 
+// The colour of each of a shape's tones (the shading classes of its pixels) in one colour.
+using ToneColors = std::vector<QRgb>;
+
+// A shape's pixels in one colour laid out for images of one row stride: each block's byte
+// offset from the glob's top-left corner with its pixels beside it, so that stamping a glob
+// reads one short list and writes blocks of a known size.
+struct CompiledStamp
+{
+    template <int kPixels>
+    struct Block
+    {
+        qsizetype offset;
+        QRgb pixels[kPixels];
+    };
+
+    qsizetype stride = -1; // the row stride it was laid out for; -1 before the first
+    std::vector<Block<4>> four;
+    std::vector<Block<2>> two;
+    std::vector<Block<1>> one;
+};
+
 // The pixels of an image that globs are stamped into, taken once for a whole replay instead
 // of once a glob. Only RGB32 images take stamps; others are left alone. Valid while the
-// image is neither resized nor shared.
+// image is neither resized nor shared. Stamps write only the rows from top up to bottom, so
+// that replays on several threads can share one image, each in its own band of rows.
 struct StampTarget
 {
     explicit StampTarget(QImage& image)
         : bits(image.depth() == 32 ? image.bits() : nullptr), stride(image.bytesPerLine()),
-          width(image.width()), height(image.height())
+          width(image.width()), height(image.height()), bottom(image.height())
     {
+    }
+    StampTarget(const StampTarget& whole, int bandTop, int bandBottom)
+        : StampTarget(whole)
+    {
+        top = bandTop;
+        bottom = bandBottom;
     }
 
     uchar* bits;
     qsizetype stride;
     int width;
     int height;
+    int top = 0;
+    int bottom;
 };
 
 // One glob shape: a small bitmap whose top-left pixel colour is transparent, stamped in the
@@ -62,8 +94,31 @@ public:
         return DrawStamp(pixels, x, y, stamp);
     }
     QRect DrawStamp(const StampTarget& target, int x, int y, const ShapeStamp& stamp) const;
+    // The same, shading each pixel through its tone's colour as it is written: for a colour
+    // used by one glob only, where painting a stamp first would cost more than the glob.
+    QRect DrawToned(const StampTarget& target, int x, int y, const ToneColors& tones) const;
+    // Lays out the shape in the tones' colours for images of the given row stride.
+    void CompileStamp(const ToneColors& tones, qsizetype stride, CompiledStamp& stamp) const;
+    // Stamps a compiled stamp; a glob across an edge of the target or band, or a target of
+    // another stride, is shaded through the tones instead.
+    QRect DrawCompiled(const StampTarget& target, int x, int y, const CompiledStamp& stamp,
+                       const ToneColors& tones) const;
+    // The rectangle a glob at (x, y) covers, and whether it reaches the target's band.
+    QRect Covered(int x, int y) const
+    {
+        return QRect(RectStart(qint64(x) - m_width / 2, m_width), RectStart(qint64(y) - m_height / 2, m_height),
+                     m_width, m_height);
+    }
+    bool Reaches(const StampTarget& target, int y) const
+    {
+        const qint64 top = qint64(y) - m_height / 2;
+        return top < target.bottom && top + m_height > target.top;
+    }
     // Paints the shape in hue/saturation/value into `stamp`, as Recolor paints its own copy.
     void PaintStamp(int hue, int saturation, int value, ShapeStamp& stamp) const;
+    // The two steps of PaintStamp: each tone's colour, then the stamp's pixels from them.
+    void ShadeTones(int hue, int saturation, int value, ToneColors& tones) const;
+    void PaintStampFromTones(const ToneColors& tones, ShapeStamp& stamp) const;
 
     // Repaints the coloured copy in hue/saturation/value, keeping the file's shading and
     // leaving grey pixels grey. Does nothing before Prepare. The shape's own colour stays:
@@ -98,6 +153,12 @@ public:
     bool activeSize = false;    // the one size of its family that the Shapes window shows
 
 private:
+    // A rectangle's start that keeps its far edge within int (only absurd positions are moved).
+    static int RectStart(qint64 start, int extent)
+    {
+        return int(std::clamp<qint64>(start, std::numeric_limits<int>::min(), std::numeric_limits<int>::max() - extent));
+    }
+
     QString m_name;
     QImage m_source;        // file pixels, RGB32
     QImage m_colored;       // RGB32, background pixels black
@@ -114,6 +175,7 @@ private:
         int y;
         int x;
         int length;
+        int firstPixel; // index of its first pixel among the shape pixels, in run order
     };
 
     void BuildRuns(QRgb background);
@@ -121,9 +183,39 @@ private:
     void BuildTones();
     void BuildCursor(QRgb background);
     bool IsShapePixel(int x, int y, QRgb background) const;
-    void DrawClipped(const StampTarget& target, qint64 left, qint64 top, const QRgb* stamp) const;
+    // A stretch of stamp pixels copied as one block of a fixed size.
+    struct Piece
+    {
+        int y;
+        int x;
+        int from; // the first pixel's index in the stamp's w x h pixels
+    };
+
+    void BuildPieces();
+    template <typename WriteRun>
+    void StampClipped(const StampTarget& target, int x, int y, WriteRun&& write) const;
+    template <int kPixels>
+    static void CopyPieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const QRgb* stamp);
+    template <int kPixels>
+    static void CompilePieces(const std::vector<Piece>& pieces, qsizetype stride, const std::uint32_t* toneAt,
+                              const QRgb* colors, std::vector<CompiledStamp::Block<kPixels>>& blocks);
+    template <int kPixels>
+    static void CopyBlocks(const std::vector<CompiledStamp::Block<kPixels>>& blocks, uchar* origin);
+    template <int kPixels>
+    static void ShadePieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride,
+                            const std::uint32_t* toneAt, const QRgb* colors);
+    bool Inside(const StampTarget& target, qint64 left, qint64 top) const
+    {
+        return target.bits && left >= 0 && top >= target.top && left + m_width <= target.width
+            && top + m_height <= target.bottom;
+    }
 
     std::vector<Run> m_runs;
+    // The runs split into copies of 4, 2 and 1 pixels (the last copy of a run may overlap the
+    // one before it), so that a glob inside the image is stamped by three flat loops.
+    std::vector<Piece> m_pieces4;
+    std::vector<Piece> m_pieces2;
+    std::vector<Piece> m_pieces1;
     ShapeStamp m_stamp;        // the coloured copy as w x h pixels, read by the stamping loop
     int m_width = 0;           // the bitmap's size, kept at hand for the stamping loop
     int m_height = 0;
@@ -132,4 +224,5 @@ private:
     std::vector<float> m_toneSaturation;
     std::vector<float> m_toneValue;
     std::vector<std::uint32_t> m_pixelTone; // tone of each shape pixel, in run order
+    std::vector<std::uint32_t> m_stampTone; // the same for each of the w x h stamp pixels
 };

@@ -4,82 +4,14 @@
 
 #include <QPainter>
 
+#include "imaging/PaddedImage.h"
 #include "model/CDaubrixDoc.h"
 #include "shapes/ShapeTable.h"
-#include "view/ColorChangeCursor.h"
 #include "view/StatusSink.h"
 
 namespace {
 
 QColor ToQColor(RgbColor c) { return QColor(RgbRed(c), RgbGreen(c), RgbBlue(c)); }
-
-// Replays the colour-change records: each sets the colour of its glob's shape.
-class RecordWalk
-{
-public:
-    RecordWalk(const CDaubrixDoc& doc, ReplayColors& colors, int firstGlob)
-        : m_globs(doc.Records().Globs()), m_colors(colors), m_cursor(doc.Records().ColorChanges().Items(), firstGlob),
-          m_next(m_cursor.NextAt(firstGlob))
-    {
-    }
-
-    // Applies the records of glob i; call for ascending i. True when glob i has records.
-    bool ApplyAt(int i)
-    {
-        if (i != m_next)
-            return false;
-        const int shape = m_globs[size_t(i)].shape;
-        m_cursor.ApplyAt(i, [&](const CColorChange& c) { m_colors.Set(shape, c.Color()); });
-        m_next = m_cursor.NextAt(i + 1);
-        return true;
-    }
-
-    // Applies every record below `end` (each of a glob that exists), as a replay up to there would.
-    void ApplyBelow(int end)
-    {
-        end = std::min(end, int(m_globs.size()));
-        while (m_next < end)
-            ApplyAt(m_next);
-    }
-
-private:
-    const std::vector<CGlob>& m_globs;
-    ReplayColors& m_colors;
-    ColorChangeCursor m_cursor;
-    int m_next;
-};
-
-// Draws globs [start, end) onto image with the colours in `colors`, applying the records on
-// the way; `colors` must hold what the records below `start` set. Calls drawn(rect) after
-// each glob.
-template <typename Drawn>
-void ReplayGlobs(const CDaubrixDoc& doc, const ShapeTable& shapes, ReplayColors& colors, QImage& image,
-                 int start, int end, Drawn&& drawn)
-{
-    const std::vector<CGlob>& globs = doc.Records().Globs();
-    RecordWalk records(doc, colors, start);
-    const StampTarget pixels(image);
-    // Runs of globs of one shape with no record between them share one stamp lookup.
-    int lastShape = -1;
-    const ShapeStamp* stamp = nullptr;
-    const CShape* shape = nullptr;
-    for (int i = start; i < end; ++i) {
-        const CGlob& glob = globs[size_t(i)];
-        if (records.ApplyAt(i) || glob.shape != lastShape) {
-            lastShape = glob.shape;
-            stamp = colors.Stamp(glob.shape);
-            shape = stamp ? &shapes.Shape(glob.shape) : nullptr;
-        }
-        drawn(stamp ? shape->DrawStamp(pixels, glob.x, glob.y, *stamp) : QRect());
-    }
-}
-
-// The colours a replay starting at `start` begins with.
-void SeedColors(const CDaubrixDoc& doc, ReplayColors& colors, int start)
-{
-    colors.Reset();
-    RecordWalk(doc, colors, 0).ApplyBelow(start);
-}
 
 } // namespace
 
@@ -128,7 +60,7 @@ void DrawingCanvas::ClearCanvas(QImage& image) const
 
 void DrawingCanvas::CopyToUndoImage()
 {
-    m_undo = m_drawing.copy();
+    CopyPixels(m_drawing, m_undo);
     m_undoBase = m_historyPosition;
 }
 
@@ -147,7 +79,7 @@ void DrawingCanvas::RebuildUndoImage(StatusSink* status)
     float progress = 0;
     int i = 0;
     ReplayColors colors(m_shapes);
-    ReplayGlobs(m_doc, m_shapes, colors, m_undo, 0, m_undoBase, [&](const QRect&) {
+    Replay(colors, m_undo).Run(0, m_undoBase, [&](const QRect&) {
         progress += share;
         if (every > 10 && i % every == 0)
             sink.SetProgressText(QString::asprintf("%2d%%", int(progress)));
@@ -183,20 +115,41 @@ void DrawingCanvas::RedrawAtHistoryPosition()
 
 void DrawingCanvas::CreateImages()
 {
-    m_drawing = QImage(Size(), QImage::Format_RGB32);
+    m_drawing = NewPaddedImage(Size());
     m_drawing.fill(Qt::black);
-    m_undo = m_drawing.copy();
+    CopyPixels(m_drawing, m_undo);
+}
+
+PaperKey DrawingCanvas::Paper() const
+{
+    return PaperKey{m_doc.BackgroundColor(), m_doc.HasBackgroundImage(), m_background.cacheKey(), m_backgroundOffset,
+                    Size()};
+}
+
+bool DrawingCanvas::ResumeFromKeyframe()
+{
+    const int start = qMax(0, m_historyPosition - m_pendingCount);
+    const KeyframeStore::Keyframe* keyframe = m_keyframes.Best(start, m_historyPosition, m_shapes);
+    if (!keyframe)
+        return false;
+    CopyPixels(keyframe->image, m_drawing);
+    m_replayColors = keyframe->colors;
+    m_replayedTo = keyframe->position;
+    m_pendingCount = m_historyPosition - keyframe->position;
+    return true;
 }
 
 void DrawingCanvas::StartRegeneration(PaintReport& report)
 {
     m_regenerateRequest = false;
     m_replayedTo = -1; // the records may have changed anywhere: the colours are seeded again
+    report.copyAllAtStart = true;
+    if (ResumeFromKeyframe())
+        return;
     if (m_historyPosition != m_pendingCount && m_undoBase != 0 && m_historyPosition >= m_undoBase)
-        m_drawing = m_undo.copy(); // continue from the snapshot at the undo base
+        CopyPixels(m_undo, m_drawing); // continue from the snapshot at the undo base
     else
         ClearCanvas(m_drawing);
-    report.copyAllAtStart = true;
 }
 
 void DrawingCanvas::ReplayPending(const PaintRequest& request, PaintReport& report)
@@ -210,11 +163,25 @@ void DrawingCanvas::ReplayPending(const PaintRequest& request, PaintReport& repo
     // Between strokes the colours carry on where the last paint stopped; anywhere else they
     // are worked out from the records below the start.
     if (start != m_replayedTo)
-        SeedColors(m_doc, m_replayColors, start);
-    ReplayGlobs(m_doc, m_shapes, m_replayColors, m_drawing, start, end, [&](const QRect& r) {
-        if (!r.isEmpty())
-            report.AddGlobRect(QRect(r.left(), r.top(), r.width() + 1, r.height() + 1));
-    });
+        SeedColors(m_doc.Records(), m_replayColors, start);
+    // After a regeneration the window copies the whole image: the globs' rectangles are not
+    // wanted. A long replay keeps keyframes on its way.
+    if (report.copyAllAtStart) {
+        int from = start;
+        if (end - start >= KeyframeStore::kDefaultMinSpacing) {
+            for (int stop : m_keyframes.Missing(start, end, m_doc.Records())) {
+                Replay(m_replayColors, m_drawing).Run(from, stop);
+                m_keyframes.Capture(stop, m_drawing, m_replayColors, m_doc.Records(), m_shapes);
+                from = stop;
+            }
+        }
+        Replay(m_replayColors, m_drawing).Run(from, end);
+    } else {
+        Replay(m_replayColors, m_drawing).Run(start, end, [&](const QRect& r) {
+            if (!r.isEmpty())
+                report.AddGlobRect(QRect(r.left(), r.top(), r.width() + 1, r.height() + 1));
+        });
+    }
     m_replayedTo = end;
     if (m_waitCursor) {
         sink.SetWaitCursor(false);
@@ -231,8 +198,11 @@ PaintReport DrawingCanvas::Paint(const PaintRequest& request)
         CopyToUndoImage();
         m_pendingCount = m_doc.Records().GlobCount();
     }
+    m_keyframes.Validate(m_doc.Records().TakeChangedFrom(), Paper());
     if (m_regenerateRequest)
         StartRegeneration(report);
+    else if (m_pendingCount >= KeyframeStore::kDefaultMinSpacing && ResumeFromKeyframe())
+        report.copyAllAtStart = true; // far forward: from a keyframe rather than on top
     const bool nothingPending = m_pendingCount <= 0;
     if (!nothingPending)
         ReplayPending(request, report);
@@ -267,16 +237,21 @@ void PaintReport::AddGlobRect(const QRect& rect)
 
 QImage DrawingCanvas::RenderAll() const
 {
-    QImage image(Size(), QImage::Format_RGB32);
+    QImage image = NewPaddedImage(Size());
     ClearCanvas(image);
     ReplayColors colors(m_shapes);
-    ReplayGlobs(m_doc, m_shapes, colors, image, 0, m_doc.Records().GlobCount(), [](const QRect&) {});
+    Replay(colors, image).Run(0, m_doc.Records().GlobCount());
     return image;
 }
 
 void DrawingCanvas::ReplayOnto(QImage& image, ReplayColors& colors, int start, int end) const
 {
-    end = std::min(end, m_doc.Records().GlobCount());
-    if (start < end)
-        ReplayGlobs(m_doc, m_shapes, colors, image, start, end, [](const QRect&) {});
+    Replay(colors, image).Run(start, end);
+}
+
+GlobReplay DrawingCanvas::Replay(ReplayColors& colors, QImage& image) const
+{
+    GlobReplay replay(m_doc.Records(), colors, image);
+    replay.SetThreads(m_replayThreads);
+    return replay;
 }

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "view/GlobReplay.h"
+#include "view/Keyframes.h"
 #include "view/ReplayColors.h"
 
 class CDaubrixDoc;
@@ -93,11 +95,19 @@ public:
     // what the records below start set (fresh ones for start 0). For pictures made step by
     // step without a window, such as a movie's frames.
     void ReplayOnto(QImage& image, ReplayColors& colors, int start, int end) const;
+    // How many threads a long replay may use; 0 (the default) is one per processor core.
+    void SetReplayThreads(int threads) { m_replayThreads = threads; }
+    const KeyframeStore& Keyframes() const { return m_keyframes; }
+    KeyframeStore& Keyframes() { return m_keyframes; }
 
 private:
     void CreateImages();
     void StartRegeneration(PaintReport& report);
     void ReplayPending(const PaintRequest& request, PaintReport& report);
+    GlobReplay Replay(ReplayColors& colors, QImage& image) const;
+    PaperKey Paper() const;
+    // Puts the latest keyframe above the replay's start into the drawing image; false if none.
+    bool ResumeFromKeyframe();
 
     CDaubrixDoc& m_doc;
     const ShapeTable& m_shapes;
@@ -107,6 +117,8 @@ private:
     QPoint m_backgroundOffset;
     ReplayColors m_replayColors; // the colours the drawing image's replay has reached
     int m_replayedTo = -1;       // the glob index those colours hold for; -1: to be seeded
+    int m_replayThreads = 0;
+    KeyframeStore m_keyframes;
 
     int m_historyPosition = 0;
     int m_pendingCount = 0;

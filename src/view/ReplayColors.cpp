@@ -2,40 +2,66 @@
 
 #include "shapes/ShapeTable.h"
 
-void ReplayColors::Reset()
+QRect ShapePen::Draw(const StampTarget& target, int x, int y)
 {
-    for (Entry& entry : m_entries)
-        entry.fromRecord = false;
+    const CShape& shape = *m_shape;
+    if (!shape.Reaches(target, y))
+        return shape.IsPrepared() ? shape.Covered(x, y) : QRect();
+    if (m_stampReady && m_stamp.stride == target.stride)
+        return shape.DrawCompiled(target, x, y, m_stamp, m_tones);
+    if (!m_tonesReady) {
+        shape.ShadeTones(m_color.hue, m_color.saturation, m_color.value, m_tones);
+        m_tonesReady = true;
+        m_tonedDraws = 0;
+    }
+    if (++m_tonedDraws < 2)
+        return shape.DrawToned(target, x, y, m_tones);
+    shape.CompileStamp(m_tones, target.stride, m_stamp);
+    m_stampReady = true;
+    return shape.DrawCompiled(target, x, y, m_stamp, m_tones);
 }
 
-ReplayColors::Entry* ReplayColors::EntryOf(int shape)
+void ReplayColors::Reset()
 {
-    if (shape < 0 || shape >= m_shapes.Count())
+    for (ShapePen& pen : m_pens)
+        pen.m_fromRecord = false;
+}
+
+void ReplayColors::Reserve()
+{
+    if (m_pens.size() < size_t(m_shapes->Count()))
+        m_pens.resize(size_t(m_shapes->Count()));
+}
+
+ShapePen* ReplayColors::PenOf(int shape)
+{
+    if (shape < 0 || shape >= m_shapes->Count())
         return nullptr;
-    if (m_entries.size() < size_t(m_shapes.Count()))
-        m_entries.resize(size_t(m_shapes.Count()));
-    return &m_entries[size_t(shape)];
+    Reserve();
+    ShapePen& pen = m_pens[size_t(shape)];
+    pen.m_shape = &m_shapes->Shape(shape);
+    return &pen;
 }
 
 void ReplayColors::Set(int shape, const HsvColor& color)
 {
-    if (Entry* entry = EntryOf(shape)) {
-        entry->fromRecord = true;
-        entry->color = color;
+    if (ShapePen* pen = PenOf(shape)) {
+        pen->m_fromRecord = true;
+        pen->m_recordColor = color;
     }
 }
 
-const ShapeStamp* ReplayColors::Stamp(int shape)
+ShapePen* ReplayColors::Pen(int shape)
 {
-    Entry* entry = EntryOf(shape);
-    if (!entry)
+    ShapePen* pen = PenOf(shape);
+    if (!pen)
         return nullptr;
-    const CShape& source = m_shapes.Shape(shape);
-    const HsvColor wanted = entry->fromRecord ? entry->color : source.Color();
-    if (!entry->painted || entry->paintedColor != wanted) {
-        source.PaintStamp(wanted.hue, wanted.saturation, wanted.value, entry->stamp);
-        entry->paintedColor = wanted;
-        entry->painted = true;
+    const HsvColor wanted = pen->m_fromRecord ? pen->m_recordColor : pen->m_shape->Color();
+    if (!pen->m_started || pen->m_color != wanted) {
+        pen->m_color = wanted;
+        pen->m_started = true;
+        pen->m_tonesReady = false;
+        pen->m_stampReady = false;
     }
-    return &entry->stamp;
+    return pen;
 }
