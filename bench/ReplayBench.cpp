@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <chrono>
+#include <climits>
 #include <cstring>
 #include <map>
 #include <random>
@@ -146,6 +149,54 @@ void BM_ReplayWithQPainter(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReplayWithQPainter)->Unit(benchmark::kMillisecond);
+
+// The Drawing History slider let go at positions spread over a 1,000,000-glob drawing, from
+// release to a painted picture. Argument 1 turns keyframes off (every move replays from the
+// paper or the picture shown), the baseline; argument 2 takes the worst positions, each just
+// below a keyframe and far from the one before.
+void BM_HistorySliderMove(benchmark::State& state)
+{
+    auto& doc = const_cast<CDaubrixDoc&>(Drawing(1000));
+    ShapeTable& shapes = Shapes();
+    DrawingModes modes;
+    AutoChangeState drift;
+    RandomGenerator random(1);
+    DrawingSession session(doc, DrawingTools{shapes, modes, drift, random, nullptr});
+    session.InitialUpdate();
+    if (state.range(0) == 1)
+        session.Canvas().Keyframes().SetMinSpacing(INT_MAX);
+    session.Canvas().Paint({});
+    std::mt19937 positions(7);
+    std::uniform_int_distribution<int> anywhere(0, kGlobs);
+    const int worst[] = {200703, 1, 401407, 2, 602111, 3, 802815, 4, kGlobs - 1, 5};
+    int step = 0;
+    const auto move = [&] {
+        const int p = state.range(0) == 2 ? worst[step++ % 10] : anywhere(positions);
+        session.History().ReleaseSlider(p);
+        benchmark::DoNotOptimize(session.Canvas().Paint({}));
+    };
+    for (int i = 0; i < 8; ++i) // the first moves lay the keyframes down
+        move();
+    std::vector<double> times;
+    for (auto _ : state) {
+        const auto begun = std::chrono::steady_clock::now();
+        move();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begun).count());
+    }
+    // With the worst positions, every other move is a long one (the others step back to the start).
+    std::vector<double> counted;
+    for (size_t i = 0; i < times.size(); ++i) {
+        if (state.range(0) != 2 || i % 2 == 0)
+            counted.push_back(times[i]);
+    }
+    std::sort(counted.begin(), counted.end());
+    if (!counted.empty()) {
+        state.counters["median move ms"] = counted[counted.size() / 2];
+        state.counters["slowest ms"] = counted.back();
+    }
+    state.counters["keyframe MB"] = double(session.Canvas().Keyframes().Bytes()) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_HistorySliderMove)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One pointer move with polar 50 and jitter amount 8: 200 globs placed and painted.
 void BM_PointerMovePolar50Jitter8(benchmark::State& state)

@@ -129,7 +129,7 @@ PaperKey DrawingCanvas::Paper() const
 bool DrawingCanvas::ResumeFromKeyframe()
 {
     const int start = qMax(0, m_historyPosition - m_pendingCount);
-    const KeyframeStore::Keyframe* keyframe = m_keyframes.Best(start, m_historyPosition, m_shapes);
+    const KeyframeStore::Keyframe* keyframe = m_keyframes.Best(start, m_historyPosition);
     if (!keyframe)
         return false;
     CopyPixels(keyframe->image, m_drawing);
@@ -198,7 +198,7 @@ PaintReport DrawingCanvas::Paint(const PaintRequest& request)
         CopyToUndoImage();
         m_pendingCount = m_doc.Records().GlobCount();
     }
-    m_keyframes.Validate(m_doc.Records().TakeChangedFrom(), Paper());
+    m_keyframes.Validate(m_doc.Records().TakeChangedFrom(), Paper(), m_shapes);
     if (m_regenerateRequest)
         StartRegeneration(report);
     else if (m_pendingCount >= KeyframeStore::kDefaultMinSpacing && ResumeFromKeyframe())

@@ -1,7 +1,6 @@
 #include "view/Keyframes.h"
 
 #include <algorithm>
-#include <bit>
 #include <new>
 
 #include "model/GlobStore.h"
@@ -46,28 +45,28 @@ int KeyframeStore::Slots(QSize size)
     return int(std::min<qsizetype>(kBudgetBytes / frame, kMaxKeyframes));
 }
 
-void KeyframeStore::Validate(int changedFrom, const PaperKey& paper)
+void KeyframeStore::Validate(int changedFrom, const PaperKey& paper, const ShapeTable& shapes)
 {
     if (!(paper == m_paper)) {
         m_frames.clear();
         m_paper = paper;
         return;
     }
-    std::erase_if(m_frames, [changedFrom](const Keyframe& k) { return k.position > changedFrom; });
+    std::erase_if(m_frames, [&](const Keyframe& k) { return k.position > changedFrom || !Holds(k, shapes); });
 }
 
-const KeyframeStore::Keyframe* KeyframeStore::Best(int after, int upTo, const ShapeTable& shapes) const
+bool KeyframeStore::Holds(const Keyframe& keyframe, const ShapeTable& shapes)
+{
+    return std::all_of(keyframe.ownColors.begin(), keyframe.ownColors.end(), [&](const auto& own) {
+        return own.first < shapes.Count() && shapes.Shape(own.first).Color() == own.second;
+    });
+}
+
+const KeyframeStore::Keyframe* KeyframeStore::Best(int after, int upTo) const
 {
     for (auto k = m_frames.rbegin(); k != m_frames.rend(); ++k) {
-        if (k->position > upTo)
-            continue;
-        if (k->position <= after)
-            return nullptr;
-        const bool holds = std::all_of(k->ownColors.begin(), k->ownColors.end(), [&](const auto& own) {
-            return own.first < shapes.Count() && shapes.Shape(own.first).Color() == own.second;
-        });
-        if (holds)
-            return &*k;
+        if (k->position <= upTo)
+            return k->position > after ? &*k : nullptr;
     }
     return nullptr;
 }
@@ -79,9 +78,10 @@ std::vector<int> KeyframeStore::Wanted(const GlobStore& records) const
     std::vector<int> wanted;
     if (room <= 0 || count <= m_minSpacing)
         return wanted;
-    // A power of two, so that when it doubles half of the keyframes stay where they are.
+    // Whole multiples of the least spacing, so that the grid moves only every so many globs
+    // drawn; keyframes off the grid stay in use until their room is wanted.
     const int even = std::max(m_minSpacing, (count + room) / (room + 1));
-    const int spacing = int(std::bit_ceil(unsigned(even)));
+    const int spacing = (even + m_minSpacing - 1) / m_minSpacing * m_minSpacing;
     for (int p = spacing; p <= count && int(wanted.size()) < room; p += spacing)
         wanted.push_back(p);
     const Sections& sections = records.CurrentSections();

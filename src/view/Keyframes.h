@@ -27,7 +27,7 @@ struct PaperKey
 
 // Pictures of the drawing at chosen glob counts (keyframes), so that moving through the
 // history replays from the nearest one at or below the position instead of from the paper.
-// They are spread evenly over the glob list at a spacing that doubles as the drawing grows,
+// They are spread evenly over the glob list at a spacing that follows the drawing's length,
 // with the room left over given to section boundaries (where the history slider snaps), all
 // within a memory budget. A change of the records drops the keyframes above the first glob
 // it touches; a change of the paper drops them all.
@@ -51,10 +51,11 @@ public:
 
     void SetMinSpacing(int globs) { m_minSpacing = globs; }
 
-    // Drops the keyframes above changedFrom, or all of them when the paper is new.
-    void Validate(int changedFrom, const PaperKey& paper);
-    // The keyframe with the largest position in (after, upTo] that still holds; null if none.
-    const Keyframe* Best(int after, int upTo, const ShapeTable& shapes) const;
+    // Drops the keyframes above changedFrom and those whose shapes' own colours changed, or
+    // all of them when the paper is new.
+    void Validate(int changedFrom, const PaperKey& paper, const ShapeTable& shapes);
+    // The keyframe with the largest position in (after, upTo]; null if none.
+    const Keyframe* Best(int after, int upTo) const;
     // Positions in (from, to] where a keyframe is wanted and missing, ascending.
     std::vector<int> Missing(int from, int to, const GlobStore& records) const;
     // Keeps a copy of `image` as the picture at `position`, if it is wanted and fits.
@@ -72,6 +73,7 @@ private:
     // boundaries from the latest back, as many as there are slots.
     std::vector<int> Wanted(const GlobStore& records) const;
     bool Has(int position) const;
+    static bool Holds(const Keyframe& keyframe, const ShapeTable& shapes);
 
     std::vector<Keyframe> m_frames; // ascending by position
     PaperKey m_paper;
