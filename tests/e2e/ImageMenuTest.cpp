@@ -46,6 +46,8 @@ TEST_F(RealProgramImportTest, ImportedGlobsShowAndUndoTakesThemBack)
         ChooseImport(BandsPicture(ScratchPath(QStringLiteral("bands.jpg")), {160, 120}),
                      {QStringLiteral("Return")}));
     ASSERT_TRUE(WaitForDrawingNot(before)) << "the imported globs did not show";
+    // The import lays its globs out a hundred at a time and takes no keys until it ends.
+    ASSERT_TRUE(WaitForDrawingSteady()) << "the import did not end";
     Focus(MainWindow());
     Key({QStringLiteral("ctrl+z")});
     EXPECT_TRUE(WaitForDrawingShown(before))

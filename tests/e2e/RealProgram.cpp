@@ -584,6 +584,17 @@ bool RealProgramTest::WaitForDrawingNot(const QImage& earlier, int timeoutMs)
     return WaitFor(timeoutMs, [&] { return DifferentPixels(DrawingShown(), earlier) != 0; });
 }
 
+bool RealProgramTest::WaitForDrawingSteady(int quietMs, int timeoutMs)
+{
+    QImage shown = DrawingShown();
+    return WaitFor(timeoutMs, [&] {
+        const QImage now = DrawingShown();
+        const bool still = now == shown;
+        shown = now;
+        return still;
+    }, quietMs);
+}
+
 std::optional<QPoint> FindPicture(const QImage& screen, const QImage& part)
 {
     if (screen.isNull() || part.isNull() || part.width() > screen.width() ||

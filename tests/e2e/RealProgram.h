@@ -135,6 +135,9 @@ protected:
     // Polls the drawing on the screen until it is (or is no longer) the given picture.
     bool WaitForDrawingShown(const QImage& expected, int timeoutMs = Ms(5000));
     bool WaitForDrawingNot(const QImage& earlier, int timeoutMs = Ms(5000));
+    // Polls until two pictures of the drawing quietMs apart are the same: a long operation
+    // that draws as it goes (and takes no keys meanwhile) has ended.
+    bool WaitForDrawingSteady(int quietMs = 300, int timeoutMs = Ms(5000));
 
     RunResult Run(const QString& program, const QStringList& arguments, int timeoutMs = Ms(10000));
     QString ProgramPath(const QString& name) const;
