@@ -5,9 +5,14 @@
 
 QByteArray CanvasBackgroundHost::EncodeBackgroundJpeg()
 {
-    if (m_canvas.Background().isNull())
+    const QImage& picture = m_canvas.Background();
+    if (picture.isNull())
         return {};
-    return ::EncodeBackgroundJpeg(m_canvas.Background());
+    if (m_encoded.isEmpty() || m_encodedKey != picture.cacheKey()) {
+        m_encoded = ::EncodeBackgroundJpeg(picture);
+        m_encodedKey = picture.cacheKey();
+    }
+    return m_encoded;
 }
 
 bool CanvasBackgroundHost::DecodeBackgroundJpeg(const QByteArray& jpeg, UserMessage& failure)

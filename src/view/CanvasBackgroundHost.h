@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "model/BackgroundHost.h"
 
 class DrawingCanvas;
@@ -16,4 +18,8 @@ public:
 
 private:
     DrawingCanvas& m_canvas;
+    // The last picture encoded and its bytes: saves and recovery copies of an unchanged
+    // picture reuse them instead of encoding it again on every write.
+    qint64 m_encodedKey = 0;
+    QByteArray m_encoded;
 };
