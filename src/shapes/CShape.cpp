@@ -341,14 +341,6 @@ void CShape::CompilePieces(const std::vector<Piece>& pieces, qsizetype stride, c
     }
 }
 
-template <int kPixels>
-void CShape::CopyBlocks(const std::vector<CompiledStamp::Block<kPixels>>& blocks, uchar* origin)
-{
-    const CompiledStamp::Block<kPixels>* block = blocks.data();
-    const CompiledStamp::Block<kPixels>* const end = block + blocks.size();
-    for (; block != end; ++block)
-        __builtin_memcpy(origin + block->offset, block->pixels, sizeof block->pixels);
-}
 
 void CShape::CompileStamp(const ToneColors& tones, qsizetype stride, CompiledStamp& stamp) const
 {
@@ -364,14 +356,8 @@ void CShape::CompileStamp(const ToneColors& tones, qsizetype stride, CompiledSta
 QRect CShape::DrawCompiled(const StampTarget& target, int x, int y, const CompiledStamp& stamp,
                            const ToneColors& tones) const
 {
-    const qint64 left = qint64(x) - m_width / 2;
-    const qint64 top = qint64(y) - m_height / 2;
-    if (stamp.stride != target.stride || !m_prepared || !Inside(target, left, top))
+    if (!m_prepared || !DrawCompiledInside(target, x, y, stamp))
         return DrawToned(target, x, y, tones);
-    uchar* origin = target.bits + top * target.stride + left * 4;
-    CopyBlocks<4>(stamp.four, origin);
-    CopyBlocks<2>(stamp.two, origin);
-    CopyBlocks<1>(stamp.one, origin);
     return Covered(x, y);
 }
 

@@ -97,6 +97,20 @@ public:
     // The same, shading each pixel through its tone's colour as it is written: for a colour
     // used by one glob only, where painting a stamp first would cost more than the glob.
     QRect DrawToned(const StampTarget& target, int x, int y, const ToneColors& tones) const;
+    // The usual case of DrawCompiled, inline for the replay loop: a glob wholly inside the
+    // target's band, with a stamp laid out for its stride. False, and nothing drawn, otherwise.
+    bool DrawCompiledInside(const StampTarget& target, int x, int y, const CompiledStamp& stamp) const
+    {
+        const qint64 left = qint64(x) - m_width / 2;
+        const qint64 top = qint64(y) - m_height / 2;
+        if (stamp.stride != target.stride || !Inside(target, left, top))
+            return false;
+        uchar* origin = target.bits + top * target.stride + left * 4;
+        CopyBlocks<4>(stamp.four, origin);
+        CopyBlocks<2>(stamp.two, origin);
+        CopyBlocks<1>(stamp.one, origin);
+        return true;
+    }
     // Lays out the shape in the tones' colours for images of the given row stride.
     void CompileStamp(const ToneColors& tones, qsizetype stride, CompiledStamp& stamp) const;
     // Stamps a compiled stamp; a glob across an edge of the target or band, or a target of
@@ -200,7 +214,14 @@ private:
     static void CompilePieces(const std::vector<Piece>& pieces, qsizetype stride, const std::uint32_t* toneAt,
                               const QRgb* colors, std::vector<CompiledStamp::Block<kPixels>>& blocks);
     template <int kPixels>
-    static void CopyBlocks(const std::vector<CompiledStamp::Block<kPixels>>& blocks, uchar* origin);
+    static void CopyBlocks(const std::vector<CompiledStamp::Block<kPixels>>& blocks, uchar* origin)
+    {
+        // Locals, so that the copies (which may alias anything) do not make the loop reload them.
+        const CompiledStamp::Block<kPixels>* block = blocks.data();
+        const CompiledStamp::Block<kPixels>* const end = block + blocks.size();
+        for (; block != end; ++block)
+            __builtin_memcpy(origin + block->offset, block->pixels, sizeof block->pixels);
+    }
     template <int kPixels>
     static void ShadePieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride,
                             const std::uint32_t* toneAt, const QRgb* colors);

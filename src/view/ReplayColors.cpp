@@ -2,7 +2,7 @@
 
 #include "shapes/ShapeTable.h"
 
-QRect ShapePen::Draw(const StampTarget& target, int x, int y)
+QRect ShapePen::DrawOther(const StampTarget& target, int x, int y)
 {
     const CShape& shape = *m_shape;
     if (!shape.Reaches(target, y))

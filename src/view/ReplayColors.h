@@ -15,10 +15,18 @@ class ShapePen
 {
 public:
     // Stamps a glob centred on (x, y) into the target's band; returns the glob's rectangle.
-    QRect Draw(const StampTarget& target, int x, int y);
+    // Inline for the usual case, a stamp ready and the glob inside the band.
+    QRect Draw(const StampTarget& target, int x, int y)
+    {
+        if (m_stampReady && m_shape->DrawCompiledInside(target, x, y, m_stamp))
+            return m_shape->Covered(x, y);
+        return DrawOther(target, x, y);
+    }
 
 private:
     friend class ReplayColors;
+
+    QRect DrawOther(const StampTarget& target, int x, int y);
 
     const CShape* m_shape = nullptr;
     bool m_fromRecord = false; // otherwise the shape's own colour is followed
