@@ -228,17 +228,6 @@ void CShape::BuildCursor(QRgb background)
 }
 
 
-template <int kPixels>
-void CShape::CopyPieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const QRgb* stamp)
-{
-    // Locals, so that the copies (which may alias anything) do not make the loop reload them.
-    const Piece* piece = pieces.data();
-    const Piece* const end = piece + pieces.size();
-    for (; piece != end; ++piece)
-        __builtin_memcpy(origin + piece->y * stride + piece->x * 4, stamp + piece->from, kPixels * sizeof(QRgb));
-}
-
-
 // Background pixels of the shape leave the target as it is and shape pixels take the shape's
 // colour (what masking and colouring the work area amounts to), so only the shape's runs
 // are written. A glob inside the target is stamped by its pieces; one that crosses an edge
@@ -270,18 +259,34 @@ void CShape::StampClipped(const StampTarget& target, int x, int y, WriteRun&& wr
     }
 }
 
-template <int kPixels>
-void CShape::ShadePieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const std::uint32_t* toneAt,
-                         const QRgb* colors)
+template <typename Fill>
+void CShape::WritePieces(uchar* origin, qsizetype stride, Fill&& fill) const
 {
-    const Piece* piece = pieces.data();
-    const Piece* const end = piece + pieces.size();
-    for (; piece != end; ++piece) {
-        QRgb block[kPixels];
-        for (int i = 0; i < kPixels; ++i)
-            block[i] = colors[toneAt[piece->from + i]];
-        __builtin_memcpy(origin + piece->y * stride + piece->x * 4, block, sizeof block);
-    }
+    const auto write = [&]<int kPixels>(const std::vector<Piece>& pieces) {
+        // Locals, so that the copies (which may alias anything) do not make the loop reload them.
+        const Piece* piece = pieces.data();
+        const Piece* const end = piece + pieces.size();
+        for (; piece != end; ++piece) {
+            QRgb block[kPixels];
+            fill(block, piece->from, kPixels);
+            __builtin_memcpy(origin + piece->y * stride + piece->x * 4, block, sizeof block);
+        }
+    };
+    write.template operator()<4>(m_pieces4);
+    write.template operator()<2>(m_pieces2);
+    write.template operator()<1>(m_pieces1);
+}
+
+template <typename Fill, typename WriteRun>
+QRect CShape::StampWith(const StampTarget& target, int x, int y, Fill&& fill, WriteRun&& write) const
+{
+    const qint64 left = qint64(x) - m_width / 2;
+    const qint64 top = qint64(y) - m_height / 2;
+    if (Inside(target, left, top))
+        WritePieces(target.bits + top * target.stride + left * 4, target.stride, fill);
+    else
+        StampClipped(target, x, y, write);
+    return Covered(x, y);
 }
 
 QRect CShape::DrawStamp(const StampTarget& target, int x, int y, const ShapeStamp& stamp) const
@@ -289,19 +294,11 @@ QRect CShape::DrawStamp(const StampTarget& target, int x, int y, const ShapeStam
     if (!m_prepared || m_width == 0 || stamp.size() != m_stamp.size())
         return QRect();
     const QRgb* pixels = stamp.data();
-    const qint64 left = qint64(x) - m_width / 2;
-    const qint64 top = qint64(y) - m_height / 2;
-    if (Inside(target, left, top)) {
-        uchar* origin = target.bits + top * target.stride + left * 4;
-        CopyPieces<4>(m_pieces4, origin, target.stride, pixels);
-        CopyPieces<2>(m_pieces2, origin, target.stride, pixels);
-        CopyPieces<1>(m_pieces1, origin, target.stride, pixels);
-        return Covered(x, y);
-    }
-    StampClipped(target, x, y, [&](QRgb* out, const Run& run, int skip, int length) {
-        std::memcpy(out, pixels + qsizetype(run.y) * m_width + run.x + skip, size_t(length) * sizeof(QRgb));
-    });
-    return Covered(x, y);
+    return StampWith(
+        target, x, y, [&](QRgb* block, int from, int count) { std::memcpy(block, pixels + from, size_t(count) * 4); },
+        [&](QRgb* out, const Run& run, int skip, int length) {
+            std::memcpy(out, pixels + qsizetype(run.y) * m_width + run.x + skip, size_t(length) * sizeof(QRgb));
+        });
 }
 
 QRect CShape::DrawToned(const StampTarget& target, int x, int y, const ToneColors& tones) const
@@ -309,23 +306,19 @@ QRect CShape::DrawToned(const StampTarget& target, int x, int y, const ToneColor
     if (!m_prepared || m_width == 0 || tones.size() != m_toneSaturation.size())
         return QRect();
     const QRgb* colors = tones.data();
-    const qint64 left = qint64(x) - m_width / 2;
-    const qint64 top = qint64(y) - m_height / 2;
-    if (Inside(target, left, top)) {
-        uchar* origin = target.bits + top * target.stride + left * 4;
-        const std::uint32_t* toneAt = m_stampTone.data();
-        ShadePieces<4>(m_pieces4, origin, target.stride, toneAt, colors);
-        ShadePieces<2>(m_pieces2, origin, target.stride, toneAt, colors);
-        ShadePieces<1>(m_pieces1, origin, target.stride, toneAt, colors);
-        return Covered(x, y);
-    }
+    const std::uint32_t* toneAt = m_stampTone.data();
     const std::uint32_t* tone = m_pixelTone.data();
-    StampClipped(target, x, y, [&](QRgb* out, const Run& run, int skip, int length) {
-        const std::uint32_t* from = tone + run.firstPixel + skip;
-        for (int i = 0; i < length; ++i)
-            out[i] = colors[from[i]];
-    });
-    return Covered(x, y);
+    return StampWith(
+        target, x, y,
+        [&](QRgb* block, int from, int count) {
+            for (int i = 0; i < count; ++i)
+                block[i] = colors[toneAt[from + i]];
+        },
+        [&](QRgb* out, const Run& run, int skip, int length) {
+            const std::uint32_t* first = tone + run.firstPixel + skip;
+            for (int i = 0; i < length; ++i)
+                out[i] = colors[first[i]];
+        });
 }
 
 template <int kPixels>

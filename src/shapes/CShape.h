@@ -209,8 +209,6 @@ private:
     template <typename WriteRun>
     void StampClipped(const StampTarget& target, int x, int y, WriteRun&& write) const;
     template <int kPixels>
-    static void CopyPieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride, const QRgb* stamp);
-    template <int kPixels>
     static void CompilePieces(const std::vector<Piece>& pieces, qsizetype stride, const std::uint32_t* toneAt,
                               const QRgb* colors, std::vector<CompiledStamp::Block<kPixels>>& blocks);
     template <int kPixels>
@@ -222,9 +220,13 @@ private:
         for (; block != end; ++block)
             __builtin_memcpy(origin + block->offset, block->pixels, sizeof block->pixels);
     }
-    template <int kPixels>
-    static void ShadePieces(const std::vector<Piece>& pieces, uchar* origin, qsizetype stride,
-                            const std::uint32_t* toneAt, const QRgb* colors);
+    // Writes every piece of a glob whose top-left pixel is at origin; fill(block, from, count)
+    // gives the count pixels of the piece whose first stamp pixel is from.
+    template <typename Fill>
+    void WritePieces(uchar* origin, qsizetype stride, Fill&& fill) const;
+    // A glob inside the target by its pieces, one across an edge by its runs.
+    template <typename Fill, typename WriteRun>
+    QRect StampWith(const StampTarget& target, int x, int y, Fill&& fill, WriteRun&& write) const;
     bool Inside(const StampTarget& target, qint64 left, qint64 top) const
     {
         return target.bits && left >= 0 && top >= target.top && left + m_width <= target.width
