@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include "HeadlessRun.h"
+
 namespace
 {
-QString Folder() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString Folder() { return ProgramFolderForTests(); }
 
 struct ImportRun
 {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "HeadlessRun.h"
 #include "app/HeadlessCommands.h"
 #include "app/HeadlessDrawing.h"
 #include "imaging/MovieOutput.h"
@@ -18,15 +19,9 @@
 
 namespace
 {
-QString Folder() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString Folder() { return ProgramFolderForTests(); }
 
-std::optional<int> Headless(const QStringList& args)
-{
-    testing::internal::CaptureStderr();
-    const std::optional<int> rc = RunHeadlessCommand(args, Folder());
-    testing::internal::GetCapturedStderr();
-    return rc;
-}
+std::optional<int> Headless(const QStringList& args) { return RunHeadlessQuietly(args); }
 
 // Three strokes in changing colours on a 160 × 120 drawing: 30 globs or so.
 QString StrokesDrawing(const QTemporaryDir& dir)

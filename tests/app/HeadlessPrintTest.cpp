@@ -3,21 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "../PdfPage.h"
+#include "HeadlessRun.h"
 #include "app/HeadlessCommands.h"
 #include "app/HeadlessDrawing.h"
 #include "imaging/PrintedPage.h"
 
 namespace
 {
-QString Folder() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString Folder() { return ProgramFolderForTests(); }
 
-std::optional<int> Headless(const QStringList& args)
-{
-    testing::internal::CaptureStderr();
-    const std::optional<int> rc = RunHeadlessCommand(args, Folder());
-    testing::internal::GetCapturedStderr();
-    return rc;
-}
+std::optional<int> Headless(const QStringList& args) { return RunHeadlessQuietly(args); }
 
 // A 300 × 150 drawing on green paper, printed at 50 per inch unless told otherwise.
 QString GreenDrawing(const QTemporaryDir& dir)
